@@ -1,0 +1,115 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Backend.h"
+
+// The scripted headless backend the tests drive. Modal dialogs are answered by scripts the
+// test registers by resource id; message boxes are recorded (and answered, IDOK unless told
+// otherwise); timers run on a virtual clock that only AdvanceClock moves; posted messages
+// wait until Pump. An unscripted modal dialog fails the test, naming the dialog.
+class CTestBackend : public IUiBackend {
+public:
+    using Script = std::function<void(CDialog&)>;
+
+    CTestBackend();
+    ~CTestBackend() override;
+
+    // Every modal run of resource `resourceId` runs `script` (after OnInitDialog) until a
+    // later call replaces it. The script must end the dialog (click a button, EndDialog).
+    void OnModal(int resourceId, Script script);
+    // The next modal run of `resourceId` only; queued scripts go before the lasting one.
+    void OnNextModal(int resourceId, Script script);
+    // Resource ids of the modal dialogs run so far, in order.
+    const std::vector<int>& ModalHistory() const { return m_modalHistory; }
+
+    // Texts of the message boxes shown so far, in order.
+    const std::vector<std::string>& MessageBoxes() const { return m_messageBoxes; }
+    const std::vector<std::string>& MessageBoxCaptions() const { return m_captions; }
+    void ClearMessageBoxes();
+    // The next message box returns `result` instead of IDOK.
+    void AnswerNextMessageBox(int result) { m_messageBoxAnswers.push_back(result); }
+
+    // The next popup menu returns `id` (0 = dismissed, the default).
+    void AnswerNextPopupMenu(UINT id) { m_popupAnswers.push_back(id); }
+    const std::vector<std::vector<CMenuItem>>& PopupMenus() const { return m_popupMenus; }
+
+    // Moves the virtual clock by `ms`, firing due timers in time order with posted messages
+    // pumped before each tick, as the platform gives timers the lowest priority.
+    void AdvanceClock(std::uint64_t ms);
+    // Dispatches posted messages (and readable socket watches) until none is left.
+    void Pump();
+    // Whether `dialog` has timer `id` running, and its period.
+    bool HasTimer(const CDialog& dialog, UINT id) const;
+    UINT TimerPeriod(const CDialog& dialog, UINT id) const;
+    size_t PendingMessages() const { return m_posted.size(); }
+
+    // Waits without input also sleep this fraction of their length in real time (0 = none),
+    // for tests whose peer (the simulator) counts real time.
+    void SetRealTimeScale(double scale) { m_dRealTimeScale = scale; }
+    // Called on every RepaintNow; the tests look at the windows there.
+    void OnRepaint(std::function<void()> hook) { m_onRepaint = std::move(hook); }
+    int RepaintCount() const { return m_nRepaints; }
+    int BeepCount() const { return m_nBeeps; }
+    bool IsBlocked() const { return m_bBlocked; }
+
+    // IUiBackend
+    void RunModal(CDialog& dialog) override;
+    void CreateModeless(CDialog& dialog, CControl* host) override;
+    void DestroyModeless(CDialog& dialog) override;
+    void WindowChanged(CDialog& dialog) override;
+    int MessageBox(CDialog* owner, std::string_view text, std::string_view caption,
+                   UINT type) override;
+    UINT TrackPopupMenu(CDialog& owner, const std::vector<CMenuItem>& items,
+                        CPoint screen) override;
+    void SetTimer(CDialog& dialog, UINT id, UINT elapse) override;
+    void KillTimer(CDialog& dialog, UINT id) override;
+    void PostMessage(int hwnd, const CMessage& message) override;
+    std::uint64_t GetTickCount() override { return m_now; }
+    void WaitWithoutInput(int ms) override;
+    void RepaintNow() override;
+    void BlockingChanged(bool blocked) override { m_bBlocked = blocked; }
+    std::unique_ptr<IReadWatch> WatchReadable(int fd, std::function<void()> onReadable) override;
+    void Beep() override { ++m_nBeeps; }
+    std::string GetClipboardText() override { return m_strClipboard; }
+    void SetClipboardText(std::string_view text) override { m_strClipboard = text; }
+    CSize DialogBaseUnits(const CDialogResource&) override { return CSize{6, 12}; }
+
+private:
+    struct Timer {
+        int hwnd;
+        UINT id;
+        UINT period;
+        std::uint64_t due;
+    };
+    struct Watch;
+    class WatchHandle;
+
+    Script TakeScript(int resourceId);
+    void PollWatches();
+    void DropTimers(int hwnd);
+
+    std::map<int, Script> m_scripts;
+    std::map<int, std::deque<Script>> m_nextScripts;
+    std::vector<int> m_modalHistory;
+    std::vector<std::string> m_messageBoxes;
+    std::vector<std::string> m_captions;
+    std::deque<int> m_messageBoxAnswers;
+    std::deque<UINT> m_popupAnswers;
+    std::vector<std::vector<CMenuItem>> m_popupMenus;
+    std::vector<Timer> m_timers;
+    std::deque<std::pair<int, CMessage>> m_posted;
+    std::vector<std::shared_ptr<Watch>> m_watches;
+    std::function<void()> m_onRepaint;
+    std::string m_strClipboard;
+    std::uint64_t m_now = 0;
+    double m_dRealTimeScale = 0;
+    int m_nRepaints = 0;
+    int m_nBeeps = 0;
+    bool m_bBlocked = false;
+};
