@@ -1,0 +1,89 @@
+#include "protocol/CommandEngine.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The reply is complete as soon as one of the marks occurs anywhere in it. Only the text
+// from a few characters before the newest piece can hold a mark not seen before.
+bool HasEndMark(const std::string& reply, size_t searchedUpTo) {
+    const size_t from = searchedUpTo > 3 ? searchedUpTo - 3 : 0;
+    return reply.find("+OK", from) != std::string::npos ||
+           reply.find("-ERR", from) != std::string::npos;
+}
+
+} // namespace
+
+CCommandEngine::CCommandEngine(ICommandLog& log) : m_log(log) {}
+
+std::string CCommandEngine::SendCommand(IChannel& channel, std::string_view command,
+                                        int timeoutSeconds, std::string_view logText) {
+    Drain(channel);
+    m_log.AppendLog(logText.empty() ? command : logText);
+    m_log.RepaintNow();
+    if (timeoutSeconds <= 0)
+        return SendAndReadOnce(channel, command);
+    return SendAndGather(channel, command, timeoutSeconds);
+}
+
+std::string CCommandEngine::ReadGreeting(IChannel& channel) {
+    if (channel.WaitReadable(kFirstByteLimitSeconds) != WaitResult::Readable)
+        return {};
+    return std::string(ReadText(channel, kGreetingLimit));
+}
+
+// Unasked text and late pieces of earlier replies are logged here, never put in a reply.
+void CCommandEngine::Drain(IChannel& channel) {
+    if (channel.WaitReadable(0) != WaitResult::Readable)
+        return;
+    const std::string_view unasked = ReadText(channel, kReadLimit);
+    if (!unasked.empty())
+        m_log.AppendLog(unasked);
+}
+
+// The reply is what one read delivers, mark or not. An appliance that never answers must
+// not hold the program forever, so the first byte is awaited only for a bounded time.
+std::string CCommandEngine::SendAndReadOnce(IChannel& channel, std::string_view command) {
+    // A failed send is not acted on: the reply then times out.
+    channel.SendLine(command);
+    if (channel.WaitReadable(kFirstByteLimitSeconds) != WaitResult::Readable)
+        return {};
+    std::string reply(ReadText(channel, kReadLimit));
+    if (!reply.empty())
+        m_log.AppendLog(reply);
+    return reply;
+}
+
+// The time-out bounds the silence between two pieces, not the whole exchange. Silence
+// returns what has come so far, unlogged; a reply without either mark ends after ten reads.
+std::string CCommandEngine::SendAndGather(IChannel& channel, std::string_view command,
+                                          int timeoutSeconds) {
+    channel.SendLine(command);
+    std::string reply;
+    for (int pass = 0; pass < kMaxReads; ++pass) {
+        const WaitResult ready = channel.WaitReadable(timeoutSeconds);
+        if (ready == WaitResult::Error)
+            return {};
+        if (ready == WaitResult::TimedOut)
+            return reply;
+        const size_t before = reply.size();
+        reply += ReadText(channel, kReadLimit);
+        if (HasEndMark(reply, before))
+            break;
+    }
+    if (!reply.empty())
+        m_log.AppendLog(reply);
+    return reply;
+}
+
+// The buffer is handled as C text: a zero byte from the appliance ends the text of that read.
+std::string_view CCommandEngine::ReadText(IChannel& channel, int limit) {
+    const std::ptrdiff_t count =
+        channel.Read(std::span<char>(m_buffer.data(), static_cast<size_t>(limit)));
+    if (count <= 0)
+        return {};
+    const size_t bytes = std::min(static_cast<size_t>(count), static_cast<size_t>(limit));
+    m_buffer[bytes] = '\0';
+    return std::string_view(m_buffer.data(), std::strlen(m_buffer.data()));
+}

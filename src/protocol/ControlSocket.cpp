@@ -1,0 +1,162 @@
+#include "protocol/ControlSocket.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// Waits on poll (a negative time waits without limit), going on after a signal with the
+// time that is left.
+int PollFor(pollfd& entry, int milliseconds) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        const int ready = poll(&entry, 1, milliseconds);
+        if (ready >= 0 || errno != EINTR)
+            return ready;
+        if (milliseconds < 0)
+            continue;
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        milliseconds = left.count() > 0 ? static_cast<int>(left.count()) : 0;
+    }
+}
+
+} // namespace
+
+CControlSocket::~CControlSocket() {
+    Close();
+}
+
+void CControlSocket::SetNotifyWindow(IControlSocketListener* window) {
+    m_notifyWindow = window;
+}
+
+void CControlSocket::SetWatch(ISocketWatch* watch) {
+    const bool watching = m_watching;
+    SetWatching(false);
+    m_watch = watch;
+    SetWatching(watching);
+}
+
+bool CControlSocket::Create() {
+    Close();
+    m_fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    return m_fd >= 0;
+}
+
+bool CControlSocket::Connect(const std::string& host, int port) {
+    if (m_fd < 0 || m_connected || port < 0 || port > 65535)
+        return false;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || found == nullptr)
+        return false;
+    // A host name may have several addresses: try each, on a fresh socket after a failure.
+    for (const addrinfo* entry = found; entry != nullptr && !m_connected; entry = entry->ai_next) {
+        sockaddr_in address = *reinterpret_cast<const sockaddr_in*>(entry->ai_addr);
+        address.sin_port = htons(static_cast<uint16_t>(port));
+        if (ConnectTo(address))
+            m_connected = true;
+        else if (entry->ai_next != nullptr && !Create())
+            break;
+    }
+    freeaddrinfo(found);
+    SetWatching(m_connected);
+    return m_connected;
+}
+
+bool CControlSocket::ConnectTo(const sockaddr_in& address) {
+    if (connect(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+        return true;
+    if (errno != EINTR)
+        return false;
+    // Interrupted: the connect goes on in the background; wait until it is decided.
+    pollfd entry{m_fd, POLLOUT, 0};
+    if (PollFor(entry, -1) < 0)
+        return false;
+    int error = 0;
+    socklen_t size = sizeof error;
+    return getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+}
+
+void CControlSocket::Close() {
+    SetWatching(false);
+    if (m_fd >= 0)
+        close(m_fd);
+    m_fd = -1;
+    m_connected = false;
+}
+
+WaitResult CControlSocket::WaitReadable(int seconds) {
+    if (m_fd < 0)
+        return WaitResult::Error;
+    const int limit = seconds <= 0 ? 0 : (seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000);
+    pollfd entry{m_fd, POLLIN, 0};
+    const int ready = PollFor(entry, limit);
+    if (ready < 0 || (entry.revents & (POLLERR | POLLNVAL)) != 0)
+        return WaitResult::Error;
+    return ready == 0 ? WaitResult::TimedOut : WaitResult::Readable;
+}
+
+std::ptrdiff_t CControlSocket::Read(std::span<char> buffer) {
+    if (m_fd < 0)
+        return -1;
+    ssize_t count;
+    do {
+        count = recv(m_fd, buffer.data(), buffer.size(), 0);
+    } while (count < 0 && errno == EINTR);
+    // What was known to wait has been taken (or the end reached): watch again.
+    SetWatching(m_connected);
+    return count;
+}
+
+bool CControlSocket::SendLine(std::string_view line) {
+    if (m_fd < 0)
+        return false;
+    ssize_t sent;
+    do {
+        sent = send(m_fd, line.data(), line.size(), MSG_NOSIGNAL);
+    } while (sent < 0 && errno == EINTR);
+    return sent == static_cast<ssize_t>(line.size());
+}
+
+void CControlSocket::OnReadable() {
+    if (!m_watching || m_fd < 0)
+        return;
+    pollfd entry{m_fd, POLLIN | POLLRDHUP, 0};
+    if (PollFor(entry, 0) <= 0)
+        return;
+    char first;
+    const ssize_t peeked = recv(m_fd, &first, 1, MSG_PEEK | MSG_DONTWAIT);
+    if (peeked < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
+        return;
+    const bool peerGone = peeked <= 0 || (entry.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0;
+    IControlSocketListener* const window = m_notifyWindow;
+    // Stop watching before notifying: the window may pump messages (a message box).
+    SetWatching(false);
+    if (peerGone) {
+        m_connected = false;
+        if (window != nullptr)
+            window->OnSocketClose();
+    } else if (window != nullptr) {
+        window->OnSocketReceive();
+    }
+}
+
+void CControlSocket::SetWatching(bool watching) {
+    if (m_watching == watching)
+        return;
+    m_watching = watching;
+    if (m_watch != nullptr)
+        m_watch->WatchReadable(*this, watching);
+}

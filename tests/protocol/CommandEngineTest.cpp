@@ -1,0 +1,210 @@
+#include "protocol/CommandEngine.h"
+#include "RecordingLog.h"
+#include "protocol/testing/ScriptedChannel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+class CommandEngineTest : public ::testing::Test {
+protected:
+    std::string Send(std::string_view command, int timeout, std::string_view logText = {}) {
+        return engine.SendCommand(channel, command, timeout, logText);
+    }
+
+    CRecordingLog log;
+    CScriptedChannel channel;
+    CCommandEngine engine{log};
+};
+
+TEST_F(CommandEngineTest, ReplyInOnePieceEndsAfterOneRead) {
+    channel.Answer("+OK\r\n");
+    EXPECT_EQ(Send("Ver\r\n", 1), "+OK\r\n");
+    EXPECT_EQ(channel.Reads(), 1);
+    EXPECT_EQ(channel.Sent(), std::vector<std::string>{"Ver\r\n"});
+    EXPECT_EQ(log.events, (Events{"Ver\r\n", "<repaint>", "+OK\r\n"}));
+    EXPECT_EQ(log.pane.Text(), "Ver\r\n+OK\r\n");
+}
+
+TEST_F(CommandEngineTest, MarkSplitOverPiecesIsFound) {
+    channel.Answer({{0, "+O"}, {900, "K\r\n"}});
+    EXPECT_EQ(Send("Mode\r\n", 1), "+OK\r\n");
+    EXPECT_EQ(channel.Reads(), 2);
+
+    channel.Answer({{0, "-E"}, {500, "RR\r\n"}, {500, "+OK\r\n"}});
+    EXPECT_EQ(Send("Port 70000\r\n", 1), "-ERR\r\n");
+    EXPECT_EQ(channel.Reads(), 4);
+}
+
+TEST_F(CommandEngineTest, SilenceReturnsPartialReplyUnlogged) {
+    channel.Answer("Server");
+    EXPECT_EQ(Send("Mode\r\n", 2), "Server");
+    EXPECT_EQ(log.events, (Events{"Mode\r\n", "<repaint>"}));
+    EXPECT_EQ(channel.NowMs(), 2000);
+}
+
+TEST_F(CommandEngineTest, ErrEndsTheExchangeAndIsLogged) {
+    channel.Answer({{0, "-ERR unknown\r\n"}, {100, "+OK\r\n"}});
+    EXPECT_EQ(Send("kato 30 10 3\r\n", 1), "-ERR unknown\r\n");
+    EXPECT_EQ(channel.Reads(), 1);
+    EXPECT_EQ(log.events.back(), "-ERR unknown\r\n");
+}
+
+TEST_F(CommandEngineTest, NoDataGivesEmptyReplyAndLogsOnlyTheCommand) {
+    EXPECT_EQ(Send("Stat\r\n", 3), "");
+    EXPECT_EQ(log.events, (Events{"Stat\r\n", "<repaint>"}));
+    EXPECT_EQ(channel.Reads(), 0);
+    EXPECT_EQ(channel.NowMs(), 3000);
+}
+
+TEST_F(CommandEngineTest, PieceGapLongerThanTimeoutEndsWithPartialReply) {
+    channel.Answer({{0, "+O"}, {1500, "K\r\n"}});
+    EXPECT_EQ(Send("Bind\r\n", 1), "+O");
+}
+
+TEST_F(CommandEngineTest, UnaskedTextIsDrainedAndLoggedBeforeTheCommand) {
+    channel.Arrive("CONNECT 00:11:22:33:44:55\r\n");
+    channel.Answer("+OK 1.7\r\n");
+    EXPECT_EQ(Send("Ver\r\n", 1), "+OK 1.7\r\n");
+    EXPECT_EQ(log.events,
+              (Events{"CONNECT 00:11:22:33:44:55\r\n", "Ver\r\n", "<repaint>", "+OK 1.7\r\n"}));
+}
+
+TEST_F(CommandEngineTest, LateRestOfATimedOutReplyGoesToTheNextDrainNotItsReply) {
+    channel.Answer({{0, "+O"}, {3000, "K late\r\n"}});
+    EXPECT_EQ(Send("route\r\n", 1), "+O");
+    channel.Advance(5000);
+    channel.Answer("+OK Server Mode\r\n");
+    EXPECT_EQ(Send("Mode\r\n", 1), "+OK Server Mode\r\n");
+    EXPECT_EQ(log.events, (Events{"route\r\n", "<repaint>", "K late\r\n", "Mode\r\n", "<repaint>",
+                                  "+OK Server Mode\r\n"}));
+}
+
+TEST_F(CommandEngineTest, TimeoutZeroTakesExactlyOneRead) {
+    channel.Answer({{0, "Server"}, {10, " Mode\r\n+OK\r\n"}});
+    EXPECT_EQ(Send("Mode\r\n", 0), "Server");
+    EXPECT_EQ(channel.Reads(), 1);
+    EXPECT_EQ(log.events.back(), "Server");
+}
+
+TEST_F(CommandEngineTest, TimeoutZeroReplyHoldsNoBytesOfALongerDrain) {
+    channel.Arrive(std::string(900, 'x'));
+    channel.Answer("+OK\r\n");
+    EXPECT_EQ(Send("Maxdt\r\n", 0), "+OK\r\n");
+    EXPECT_EQ(log.events.front(), std::string(900, 'x'));
+}
+
+TEST_F(CommandEngineTest, DrainTakesAtMostOneReadOfAThousandBytes) {
+    channel.Arrive(std::string(1500, 'x'));
+    channel.Answer("+OK\r\n");
+    Send("Pair\r\n", 1);
+    EXPECT_EQ(log.events.front().size(), 1000u);
+}
+
+TEST_F(CommandEngineTest, ReplyWithoutMarkComesBackAfterTenReads) {
+    CScriptedChannel::Pieces pieces;
+    for (int i = 0; i < 12; ++i)
+        pieces.push_back({100, "line " + std::to_string(i) + "\r\n"});
+    channel.Answer(pieces);
+    const std::string reply = Send("List\r\n", 1);
+    EXPECT_EQ(channel.Reads(), 10);
+    EXPECT_NE(reply.find("line 9\r\n"), std::string::npos);
+    EXPECT_EQ(reply.find("line 10"), std::string::npos);
+    EXPECT_EQ(log.events.back(), reply);
+}
+
+TEST_F(CommandEngineTest, ReadsTakeAtMostAThousandBytes) {
+    channel.Answer(std::string(2500, 'y') + "+OK\r\n");
+    EXPECT_EQ(Send("ngbrh\r\n", 2).size(), 2505u);
+    EXPECT_EQ(channel.Reads(), 3);
+}
+
+TEST_F(CommandEngineTest, WaitErrorGivesEmptyReplyAndLogsNothingMore) {
+    channel.FailWaits(true);
+    channel.Answer("+OK\r\n");
+    EXPECT_EQ(Send("disc 1\r\n", 3), "");
+    EXPECT_EQ(log.events, (Events{"disc 1\r\n", "<repaint>"}));
+}
+
+TEST_F(CommandEngineTest, WaitErrorAfterAPieceStillGivesEmptyReply) {
+    channel.Answer("Ser");
+    // The drain's wait and the first wait succeed; the wait after the first piece fails.
+    struct FailSecondWait : IChannel {
+        CScriptedChannel& inner;
+        int waits = 0;
+        explicit FailSecondWait(CScriptedChannel& c) : inner(c) {}
+        WaitResult WaitReadable(int s) override {
+            return ++waits == 3 ? WaitResult::Error : inner.WaitReadable(s);
+        }
+        std::ptrdiff_t Read(std::span<char> b) override { return inner.Read(b); }
+        bool SendLine(std::string_view l) override { return inner.SendLine(l); }
+    } failing(channel);
+    EXPECT_EQ(engine.SendCommand(failing, "Serv\r\n", 1), "");
+    EXPECT_EQ(log.events, (Events{"Serv\r\n", "<repaint>"}));
+}
+
+TEST_F(CommandEngineTest, TimeoutZeroWithoutAnswerReturnsEmptyAfterTenSeconds) {
+    channel.Answer({{11000, "+OK Password required\r\n"}});
+    EXPECT_EQ(Send("User admin\r\n", 0), "");
+    EXPECT_EQ(channel.NowMs(), 10000);
+    EXPECT_EQ(channel.Reads(), 0);
+    EXPECT_EQ(log.events, (Events{"User admin\r\n", "<repaint>"}));
+
+    channel.Advance(5000);
+    channel.Answer("+OK\r\n");
+    EXPECT_EQ(Send("Reboot\r\n", 0), "+OK\r\n");
+    EXPECT_EQ(log.events[2], "+OK Password required\r\n");
+}
+
+TEST_F(CommandEngineTest, ReplacementTextIsLoggedInPlaceOfTheLineSent) {
+    channel.Answer("+OK User Authenticated\r\n");
+    Send("Pass secret\r\n", 0, "Pass ********\r\n");
+    EXPECT_EQ(channel.Sent(), std::vector<std::string>{"Pass secret\r\n"});
+    EXPECT_EQ(log.pane.Text(), "Pass ********\r\n+OK User Authenticated\r\n");
+}
+
+TEST_F(CommandEngineTest, FailedSendTimesOut) {
+    channel.FailSends(true);
+    channel.SetResponder([](std::string_view) { return CScriptedChannel::Pieces{{0, "+OK\r\n"}}; });
+    EXPECT_EQ(Send("Scan\r\n", 1), "");
+    EXPECT_EQ(Send("Scan\r\n", 0), "");
+}
+
+TEST_F(CommandEngineTest, EndOfStreamGivesEmptyReplyWithoutHanging) {
+    channel.CloseStream();
+    EXPECT_EQ(Send("Ver\r\n", 1), "");
+    EXPECT_EQ(channel.Reads(), 1 + 10); // the drain, then ten passes that read nothing
+    EXPECT_EQ(Send("Mode\r\n", 0), "");
+}
+
+TEST_F(CommandEngineTest, ZeroByteEndsTheTextOfARead) {
+    channel.Answer(std::string("+OK\0tail\r\n", 10));
+    EXPECT_EQ(Send("Linkto\r\n", 1), "+OK");
+}
+
+TEST_F(CommandEngineTest, ExchangePushingThePanePastFiveHundredLinesClearsIt) {
+    for (int i = 0; i < 498; ++i)
+        log.pane.Append("x\r\n");
+    channel.Answer("+OK\r\n");
+    Send("Ver\r\n", 1);
+    EXPECT_EQ(log.pane.Text(), "");
+}
+
+TEST_F(CommandEngineTest, GreetingIsOneReadOfAtMostHundredBytesNotLogged) {
+    channel.Arrive(std::string(100, 'g') + "REST\r\n");
+    EXPECT_EQ(engine.ReadGreeting(channel), std::string(100, 'g'));
+    EXPECT_TRUE(log.events.empty());
+
+    channel.Answer("+OK Password required\r\n");
+    EXPECT_EQ(Send("User admin\r\n", 0), "+OK Password required\r\n");
+    EXPECT_EQ(log.events.front(), "REST\r\n");
+}
+
+TEST_F(CommandEngineTest, MissingGreetingGivesEmptyTextAfterTenSeconds) {
+    EXPECT_EQ(engine.ReadGreeting(channel), "");
+    EXPECT_EQ(channel.NowMs(), 10000);
+}
+
+} // namespace
