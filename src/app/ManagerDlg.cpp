@@ -1,0 +1,142 @@
+#include "app/ManagerDlg.h"
+
+#include "app/AboutDlg.h"
+#include "modes/ModePage.h"
+#include "pages/ConnectionsPage.h"
+#include "pages/InformationPage.h"
+#include "pages/NeighborhoodsPage.h"
+#include "ui/EditCtrl.h"
+
+namespace {
+
+const CDialogResource& ManagerDlgResource() {
+    using namespace ControlStyle;
+    static const CDialogResource resource{
+        IDD_MANAGER_DIALOG,
+        "Velmora42 Manager",
+        {310, 242},
+        "Arial",
+        9,
+        {
+            {IDC_PAGE_TAB, ControlKind::Tab, "", DlgRect(11, 5, 288, 157)},
+            {IDC_LOG, ControlKind::Edit, "", DlgRect(11, 164, 288, 75),
+             ReadOnly | MultiLine | VScroll | HScroll | AutoScroll},
+        },
+    };
+    return resource;
+}
+
+constexpr int kPageTimer = 1;
+constexpr UINT kConnectionsPeriodMs = 2000;
+
+} // namespace
+
+CManagerDlg::CManagerDlg(CDiscoveryTarget discoveryTarget)
+    : CManagerWindow(ManagerDlgResource(), std::move(discoveryTarget)),
+      m_tabCtrl(*this, *ManagerDlgResource().Find(IDC_PAGE_TAB)) {
+    BindControl(m_tabCtrl);
+    MessageMap()
+        .Notify(IDC_PAGE_TAB, TCN_SELCHANGE, &CManagerDlg::OnSelchangeTab)
+        .Notify(IDC_PAGE_TAB, NM_CLICK, &CManagerDlg::OnClickTab)
+        .Message(WM_RECONNECT, &CManagerDlg::OnReconnect)
+        .Message(WM_RELOGIN, &CManagerDlg::OnRelogin)
+        .SysCommand(&CManagerDlg::OnSysCommand);
+}
+
+CManagerDlg::~CManagerDlg() = default;
+
+bool CManagerDlg::OnInitDialog() {
+    CManagerWindow::OnInitDialog();
+    AppendSystemMenuItem(0, "");
+    AppendSystemMenuItem(IDM_ABOUTBOX, "Velmora42 Manager Info(&A)...");
+
+    if (!m_pSocket && !CreateControlSocket()) {
+        MessageBox("The application create Fail. Try again");
+        return true;
+    }
+    if (m_searchDlg.DoModal() != IDOK) {
+        PostMessage(WM_CLOSE);
+        return true;
+    }
+    for (int i = 0; i < CPageTabCtrl::kPageCount; ++i)
+        m_tabCtrl.InsertItem(i, CPageTabCtrl::TabText(i));
+    m_tabCtrl.CreatePages();
+    m_tabCtrl.InformationPage().RefreshPage();
+    m_tabCtrl.ModePage().RefreshPage();
+    LoadCommandList();
+    SetActiveWindow();
+    return true;
+}
+
+void CManagerDlg::OnPaint() {
+    SetWindowText("Velmora42 Manager : " + m_searchDlg.m_strBtName + " - " +
+                  m_searchDlg.m_strIPAddress);
+}
+
+void CManagerDlg::OnDestroy() {
+    m_tabCtrl.DestroyPages();
+    DeleteControlSocket();
+}
+
+void CManagerDlg::OnSelchangeTab() {
+    const int selection = m_tabCtrl.GetCurSel();
+    if (selection < 0)
+        return;
+    m_tabCtrl.ShowPage(selection);
+}
+
+void CManagerDlg::OnClickTab() {
+    const int previous = m_nCurTab;
+    m_nCurTab = m_tabCtrl.GetCurSel();
+    if (m_nCurTab == previous || !m_tabCtrl.PagesCreated())
+        return;
+    CConnectionsPage& connections = m_tabCtrl.ConnectionsPage();
+    if (connections.m_bTimerRunning) {
+        connections.KillTimer(kPageTimer);
+        connections.m_bTimerRunning = false;
+    }
+    CNeighborhoodsPage& neighborhoods = m_tabCtrl.NeighborhoodsPage();
+    if (neighborhoods.m_bTimerRunning) {
+        neighborhoods.KillTimer(kPageTimer);
+        neighborhoods.m_bTimerRunning = false;
+    }
+    if (m_nCurTab < 0)
+        return;
+    if (m_nCurTab == CPageTabCtrl::kConnections) {
+        connections.SetTimer(kPageTimer, kConnectionsPeriodMs);
+        connections.m_bTimerRunning = true;
+    }
+    m_tabCtrl.Page(m_nCurTab).RefreshPage();
+}
+
+void CManagerDlg::SelectFirstTab() {
+    m_tabCtrl.SetCurSel(0);
+    PostNotification(MakeNotification(IDC_PAGE_TAB, NM_CLICK));
+    PostNotification(MakeNotification(IDC_PAGE_TAB, TCN_SELCHANGE));
+}
+
+void CManagerDlg::OnReconnect() {
+    // A time-out inside the search dialog's own login posts this while the dialog is open:
+    // the open dialog already lets the operator search again.
+    if (m_searchDlg.GetSafeHwnd() != 0)
+        return;
+    if (m_searchDlg.DoModal() != IDOK) {
+        PostMessage(WM_CLOSE);
+        return;
+    }
+    SelectFirstTab();
+    SetActiveWindow();
+}
+
+void CManagerDlg::OnRelogin() {
+    ClearLog();
+    Login();
+    SelectFirstTab();
+}
+
+void CManagerDlg::OnSysCommand(UINT id) {
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+    }
+}

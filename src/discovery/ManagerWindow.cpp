@@ -1,0 +1,128 @@
+#include "discovery/ManagerWindow.h"
+
+#include "protocol/CommandList.h"
+#include "ui/Application.h"
+#include "ui/EditCtrl.h"
+#include "ui/Text.h"
+
+CManagerWindow::CManagerWindow(const CDialogResource& resource, CDiscoveryTarget discoveryTarget)
+    : CDialog(resource), m_searchDlg(discoveryTarget), m_engine(*this) {
+    MessageMap().Message(WM_SOCKET_CLOSE, &CManagerWindow::OnSocketClosed);
+}
+
+CManagerWindow::~CManagerWindow() {
+    DeleteControlSocket();
+}
+
+CManagerWindow& GetManagerWindow() {
+    return dynamic_cast<CManagerWindow&>(*Application().GetMainWnd());
+}
+
+IChannel* CManagerWindow::Channel() const {
+    if (m_pChannel)
+        return m_pChannel;
+    return m_pSocket ? m_pSocket.get() : nullptr;
+}
+
+std::string CManagerWindow::SendCommand(std::string_view command, int timeoutSeconds,
+                                        std::string_view logText) {
+    IChannel* channel = Channel();
+    if (!channel)
+        return {};
+    CBlockingScope blocking;
+    return m_engine.SendCommand(*channel, command, timeoutSeconds, logText);
+}
+
+void CManagerWindow::AppendLog(std::string_view text) {
+    m_log.Append(text);
+    auto& pane = Item<CEditCtrl>(IDC_LOG);
+    pane.SetWindowText(m_log.Text());
+    const int end = Length(m_log.Text());
+    pane.SetSel(end, end); // the insertion point at the end, scrolled into view
+}
+
+void CManagerWindow::ClearLog() {
+    m_log.Clear();
+    Item<CEditCtrl>(IDC_LOG).SetWindowText("");
+}
+
+void CManagerWindow::LoadCommandList() {
+    m_strHelp = CommandListFromHelpReply(SendCommand("help\r\n", 2));
+}
+
+bool CManagerWindow::IsCommandSupported(std::string_view word) const {
+    return CommandListHas(m_strHelp, word);
+}
+
+bool CManagerWindow::Login() {
+    IChannel* channel = Channel();
+    if (!channel)
+        return false;
+    {
+        CBlockingScope blocking;
+        m_engine.ReadGreeting(*channel);
+    }
+    std::string reply1 = SendCommand("User " + m_strUserID + "\r\n", 0);
+    if (reply1.empty()) {
+        MessageBox("Get UserID is timeout. Check Velmora42 and Try again.");
+        PostMessage(WM_RECONNECT);
+        return false;
+    }
+    reply1 = Left(reply1, Length(reply1) - 2);
+    // The password goes to the appliance as typed but never into the log pane.
+    std::string reply2 = SendCommand("Pass " + m_strPassword + "\r\n", 0, "Pass ********\r\n");
+    if (reply2.empty()) {
+        MessageBox("Get Password is timeout. Check Velmora42 and Try again.");
+        PostMessage(WM_RECONNECT);
+        return false;
+    }
+    reply2 = Left(reply2, Length(reply2) - 2);
+    return reply1 == "+OK Password required" && reply2 == "+OK User Authenticated";
+}
+
+CControlSocket* CManagerWindow::CreateControlSocket() {
+    DeleteControlSocket();
+    auto socket = std::make_unique<CControlSocket>();
+    socket->SetNotifyWindow(this);
+    socket->SetWatch(this);
+    if (!socket->Create())
+        return nullptr;
+    m_pSocket = std::move(socket);
+    return m_pSocket.get();
+}
+
+void CManagerWindow::DeleteControlSocket() {
+    if (!m_pSocket)
+        return;
+    m_pSocket->Close();
+    m_pSocket.reset();
+    m_pWatch.reset();
+}
+
+void CManagerWindow::RepaintNow() {
+    Application().Backend().RepaintNow();
+}
+
+void CManagerWindow::OnSocketReceive() {
+    SendMessage(WM_SOCKET_RECEIVE);
+}
+
+void CManagerWindow::OnSocketClose() {
+    SendMessage(WM_SOCKET_CLOSE);
+}
+
+void CManagerWindow::OnSocketClosed() {
+    MessageBox("Velmora42 has been disconnected.");
+    PostMessage(WM_CLOSE);
+}
+
+void CManagerWindow::WatchReadable(CControlSocket& socket, bool watch) {
+    if (!watch) {
+        m_pWatch.reset();
+        return;
+    }
+    if (!m_pWatch)
+        m_pWatch =
+            Application().Backend().WatchReadable(socket.Fd(), [&socket] { socket.OnReadable(); });
+    m_pWatch->SetEnabled(true);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "discovery/SearchDlg.h"
+#include "protocol/CommandEngine.h"
+#include "protocol/ControlSocket.h"
+#include "protocol/ICommandLog.h"
+#include "protocol/IControlSocketListener.h"
+#include "protocol/ISocketWatch.h"
+#include "protocol/LogPaneText.h"
+#include "ui/Dialog.h"
+
+class IReadWatch;
+
+// Private messages of the main window (both parameters 0).
+constexpr UINT WM_SOCKET_RECEIVE = WM_USER + 1;
+constexpr UINT WM_SOCKET_CLOSE = WM_USER + 3;
+constexpr UINT WM_RELOGIN = 4025;
+constexpr UINT WM_RECONNECT = 4026;
+
+// The log pane of the main window.
+constexpr int IDC_LOG = 1036;
+
+// The main window as the dialogs and pages reach it, through the application's main window,
+// each time they need it: the control connection with its command engine and log pane, the
+// search dialog with the chosen appliance's record, and what the appliance told about itself.
+// The main dialog derives from it and adds the tab strip with the pages.
+class CManagerWindow : public CDialog,
+                       private ICommandLog,
+                       private IControlSocketListener,
+                       private ISocketWatch {
+public:
+    CManagerWindow(const CDialogResource& resource, CDiscoveryTarget discoveryTarget);
+    ~CManagerWindow() override;
+
+    // Sends a command line (with its "\r\n") on the control connection and returns the reply;
+    // empty means a time-out. `logText`, when given, is logged in place of the line (secrets).
+    // Blocks the UI thread for the exchange: only painting goes on meanwhile.
+    std::string SendCommand(std::string_view command, int timeoutSeconds,
+                            std::string_view logText = {});
+    // Appends raw text to the log pane, emptying it whole once it holds more than 500 lines.
+    void AppendLog(std::string_view text) override;
+    // Empties the log pane.
+    void ClearLog();
+    // "help" with time-out 2; keeps the first line of the reply in m_strHelp.
+    void LoadCommandList();
+    bool IsCommandSupported(std::string_view word) const;
+
+    // The login exchange on the open control connection with m_strUserID and m_strPassword:
+    // greeting, "User", "Pass". A time-out is reported here and posts WM_RECONNECT.
+    bool Login();
+
+    // Replaces the control socket with a new, unconnected one that notifies this window
+    // (null when the system refuses a socket). The old connection, if any, is closed.
+    CControlSocket* CreateControlSocket();
+    // Closes and deletes the control socket.
+    void DeleteControlSocket();
+    // Called when Connect replaces an existing control connection, before the new socket.
+    virtual void OnControlConnectionReplaced() {}
+    // Exchanges go to `channel` instead of the control socket (a scripted appliance in
+    // tests); null returns to the socket. Not owned.
+    void AttachChannel(IChannel* channel) { m_pChannel = channel; }
+
+    std::unique_ptr<CControlSocket> m_pSocket;
+    CSearchDlg m_searchDlg;
+    std::string m_strHelp;
+    int m_nFirmwareVersion = 256;
+    std::string m_strUserID;
+    std::string m_strPassword;
+
+protected:
+    // WM_SOCKET_CLOSE: the appliance closed the connection; the application ends.
+    void OnSocketClosed();
+
+private:
+    // ICommandLog
+    void RepaintNow() override;
+    // IControlSocketListener
+    void OnSocketReceive() override;
+    void OnSocketClose() override;
+    // ISocketWatch
+    void WatchReadable(CControlSocket& socket, bool watch) override;
+
+    IChannel* Channel() const;
+
+    CCommandEngine m_engine;
+    CLogPaneText m_log;
+    IChannel* m_pChannel = nullptr;
+    std::unique_ptr<IReadWatch> m_pWatch;
+};
+
+// The application's main window; only valid while it exists.
+CManagerWindow& GetManagerWindow();
