@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "app/AboutDlg.h"
+#include "app/ManagerApp.h"
+#include "app/ManagerDlg.h"
+#include "pages/ConnectionsPage.h"
+#include "ui/testing/Input.h"
+#include "ui/testing/TestBackend.h"
+
+namespace {
+
+class ManagerDlgTest : public ::testing::Test {
+protected:
+    // Runs the application; `whileOpen` acts on the main dialog, which is then closed.
+    void Run(std::function<void(CManagerDlg&)> whileOpen) {
+        backend.OnModal(IDD_MANAGER_DIALOG, [&](CDialog& dialog) {
+            backend.Pump();
+            if (!dialog.IsEnded())
+                whileOpen(static_cast<CManagerDlg&>(dialog));
+            dialog.PostMessage(WM_CLOSE);
+            backend.Pump();
+        });
+        app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9});
+    }
+
+    CTestBackend backend;
+    CManagerApp app{backend};
+};
+
+TEST_F(ManagerDlgTest, ACancelledSearchEndsTheApplicationWithoutPages) {
+    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDCANCEL); });
+    bool reachedMainWindow = false;
+    Run([&](CManagerDlg&) { reachedMainWindow = true; });
+    EXPECT_FALSE(reachedMainWindow);
+    EXPECT_EQ(backend.ModalHistory(), (std::vector<int>{IDD_MANAGER_DIALOG, IDD_SEARCH}));
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+TEST_F(ManagerDlgTest, AfterTheSearchTheSixTabsAndPagesAreThere) {
+    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    Run([&](CManagerDlg& dlg) {
+        ASSERT_EQ(dlg.m_tabCtrl.GetItemCount(), 6);
+        EXPECT_EQ(dlg.m_tabCtrl.GetItemText(0), "  Operation Mode  ");
+        EXPECT_EQ(dlg.m_tabCtrl.GetItemText(5), "  Velmora42 Information  ");
+        EXPECT_TRUE(dlg.m_tabCtrl.Page(0).IsWindowVisible());
+        for (int i = 1; i < 6; ++i)
+            EXPECT_FALSE(dlg.m_tabCtrl.Page(i).IsWindowVisible());
+        // Pages sit just below the tab items, inside the strip.
+        const CRect page = dlg.m_tabCtrl.Page(0).GetWindowRect();
+        EXPECT_EQ(page.top, dlg.m_tabCtrl.GetItemRect(0).bottom + 1);
+        EXPECT_EQ(page.right, dlg.m_tabCtrl.GetClientRect().right - 1);
+        dlg.OnPaint();
+        EXPECT_EQ(dlg.GetWindowText(), "Velmora42 Manager :  - ");
+    });
+}
+
+TEST_F(ManagerDlgTest, TheConnectionsTimerRunsOnlyWhileItsTabIsClicked) {
+    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& connections = dlg.m_tabCtrl.ConnectionsPage();
+        ClickTab(dlg, IDC_PAGE_TAB, 2);
+        EXPECT_TRUE(connections.m_bTimerRunning);
+        EXPECT_EQ(backend.TimerPeriod(connections, 1), 2000u);
+        EXPECT_TRUE(connections.IsWindowVisible());
+        // A click on the selected tab changes nothing.
+        ClickTab(dlg, IDC_PAGE_TAB, 2);
+        EXPECT_TRUE(connections.m_bTimerRunning);
+        ClickTab(dlg, IDC_PAGE_TAB, 4);
+        EXPECT_FALSE(connections.m_bTimerRunning);
+        EXPECT_FALSE(backend.HasTimer(connections, 1));
+        EXPECT_FALSE(connections.IsWindowVisible());
+        ClickTab(dlg, IDC_PAGE_TAB, 2);
+        EXPECT_TRUE(backend.HasTimer(connections, 1));
+        // A keyboard change shows the page but starts and stops nothing.
+        dlg.m_tabCtrl.SelectByKeyboard(1);
+        EXPECT_TRUE(dlg.m_tabCtrl.Page(1).IsWindowVisible());
+        EXPECT_TRUE(backend.HasTimer(connections, 1));
+    });
+}
+
+TEST_F(ManagerDlgTest, ReconnectRunsTheSearchAgainAndSelectsTheFirstTab) {
+    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    Run([&](CManagerDlg& dlg) {
+        ClickTab(dlg, IDC_PAGE_TAB, 3);
+        dlg.PostMessage(WM_RECONNECT);
+        backend.Pump();
+        EXPECT_EQ(backend.ModalHistory().back(), IDD_SEARCH);
+        EXPECT_EQ(dlg.m_tabCtrl.GetCurSel(), 0);
+        EXPECT_EQ(dlg.m_nCurTab, 0);
+        EXPECT_TRUE(dlg.m_tabCtrl.Page(0).IsWindowVisible());
+        EXPECT_FALSE(dlg.m_tabCtrl.Page(3).IsWindowVisible());
+    });
+}
+
+TEST_F(ManagerDlgTest, AReconnectWhoseSearchIsCancelledEndsTheApplication) {
+    backend.OnNextModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDCANCEL); });
+    backend.OnModal(IDD_MANAGER_DIALOG, [&](CDialog& dialog) {
+        dialog.PostMessage(WM_RECONNECT);
+        backend.Pump();
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9});
+}
+
+TEST_F(ManagerDlgTest, TheDisconnectMessageEndsTheApplication) {
+    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    backend.OnModal(IDD_MANAGER_DIALOG, [&](CDialog& dialog) {
+        dialog.SendMessage(WM_SOCKET_CLOSE);
+        backend.Pump();
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9});
+    EXPECT_EQ(backend.MessageBoxes(), std::vector<std::string>{"Velmora42 has been disconnected."});
+    EXPECT_EQ(backend.MessageBoxCaptions(), std::vector<std::string>{"Velmora42 Manager"});
+}
+
+TEST_F(ManagerDlgTest, TheSystemMenuEntryOpensTheAboutBox) {
+    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    backend.OnModal(IDD_ABOUTBOX, [](CDialog& about) { ClickButton(about, IDOK); });
+    Run([&](CManagerDlg& dlg) {
+        ASSERT_EQ(dlg.SystemMenu().size(), 2u);
+        EXPECT_EQ(dlg.SystemMenu()[1].text, "Velmora42 Manager Info(&A)...");
+        dlg.SendMessage(WM_SYSCOMMAND, dlg.SystemMenu()[1].id);
+        dlg.OnEnterKey(); // Enter does not close the main window
+        EXPECT_FALSE(dlg.IsEnded());
+    });
+    EXPECT_EQ(backend.ModalHistory().back(), IDD_ABOUTBOX);
+}
+
+} // namespace
