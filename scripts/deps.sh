@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what the build, the tests and the demo need (Debian 12), or says how.
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-liberation
+          iproute2 xvfb xauth)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq "${missing[@]}" >/dev/null
+else
+    echo "Missing packages. Run as root:"
+    echo "  apt-get update && apt-get install -y ${missing[*]}"
+    exit 1
+fi
