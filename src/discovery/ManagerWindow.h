@@ -14,6 +14,7 @@
 #include "ui/Dialog.h"
 
 class IReadWatch;
+class CTabPage;
 
 // Private messages of the main window (both parameters 0).
 constexpr UINT WM_SOCKET_RECEIVE = WM_USER + 1;
@@ -60,6 +61,13 @@ public:
     void DeleteControlSocket();
     // Called when Connect replaces an existing control connection, before the new socket.
     virtual void OnControlConnectionReplaced() {}
+    // The page of the tab strip bound to dialog resource `resourceId`, or null when there is
+    // none. The main window owns the page; callers ask again each time and keep no pointer.
+    virtual CTabPage* FindPage(int /*resourceId*/) const { return nullptr; }
+    // Replaces every page of the tab strip by a new one (another appliance was chosen). The
+    // page whose handler calls this is destroyed during the call: that handler must touch
+    // nothing of its own object afterwards. UI thread; does not block.
+    virtual void RecreatePages() {}
     // Exchanges go to `channel` instead of the control socket (a scripted appliance in
     // tests); null returns to the socket. Not owned.
     void AttachChannel(IChannel* channel) { m_pChannel = channel; }
