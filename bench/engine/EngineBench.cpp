@@ -2,11 +2,15 @@
 // doing the same send, wait and read loop. The peer answers each line at once with one
 // "+OK" line. Prints microseconds per exchange for both, their ratio, and the engine's
 // per-exchange time over the first and the last thousand exchanges (the log pane's 500-line
-// rule keeps it from growing).
+// rule keeps it from growing), and the same for the main window's SendCommand on the scripted
+// backend (blocking scope, repaint, log edit).
 
+#include "app/ManagerApp.h"
+#include "app/ManagerDlg.h"
 #include "protocol/CommandEngine.h"
 #include "protocol/ControlSocket.h"
 #include "protocol/LogPaneText.h"
+#include "ui/testing/TestBackend.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -169,28 +173,45 @@ int main() {
         return 1;
     }
     peer.Accept();
+    // The main window's own SendCommand: blocking scope, repaint and the edit control of the
+    // log pane, on the scripted backend.
+    CTestBackend backend;
+    CManagerApp app(backend);
+    CManagerDlg window;
+    CControlSocket* windowSocket = window.CreateControlSocket();
+    if (!windowSocket || !windowSocket->Connect("127.0.0.1", peer.Port())) {
+        std::fprintf(stderr, "cannot connect to the loopback peer\n");
+        return 1;
+    }
+    peer.Accept();
     peer.Start();
     PaneLog log;
     CCommandEngine engine(log);
 
     auto minimalExchange = [&] { return client.Exchange(); };
     auto engineExchange = [&] { return engine.SendCommand(socket, kCommand, 1); };
+    auto windowExchange = [&] { return window.SendCommand(kCommand, 1); };
     size_t replyBytes = 0;
     for (int i = 0; i < kWarmUp; ++i)
-        Time(minimalExchange, replyBytes), Time(engineExchange, replyBytes);
+        Time(minimalExchange, replyBytes), Time(engineExchange, replyBytes),
+            Time(windowExchange, replyBytes);
 
     // The two run in alternating blocks, so that both meet the same machine conditions.
     std::vector<double> minimal(kExchanges);
     std::vector<double> engineTimes(kExchanges);
+    std::vector<double> windowTimes(kExchanges);
     for (int block = 0; block < kExchanges; block += kBlock) {
         for (int i = block; i < block + kBlock; ++i)
             minimal[i] = Time(minimalExchange, replyBytes);
         for (int i = block; i < block + kBlock; ++i)
             engineTimes[i] = Time(engineExchange, replyBytes);
+        for (int i = block; i < block + kBlock; ++i)
+            windowTimes[i] = Time(windowExchange, replyBytes);
     }
     socket.Close();
+    window.DeleteControlSocket();
 
-    const size_t expected = 2 * (kWarmUp + kExchanges) * (sizeof kAnswer - 1);
+    const size_t expected = 3 * (kWarmUp + kExchanges) * (sizeof kAnswer - 1);
     if (replyBytes != expected) {
         std::fprintf(stderr, "replies incomplete: %zu of %zu bytes\n", replyBytes, expected);
         return 1;
@@ -207,6 +228,12 @@ int main() {
                 minimalMean, minimalMedian);
     std::printf("ratio engine/minimal              mean %.3f, median %.3f (goal <= 1.10)\n",
                 engineMean / minimalMean, engineMedian / minimalMedian);
+    const double windowMean = Mean(windowTimes, 0, kExchanges);
+    std::printf("main window SendCommand (log edit) mean %.2f us, median %.2f us per exchange\n",
+                windowMean, Median(windowTimes));
+    std::printf("ratio main window/minimal         mean %.3f\n", windowMean / minimalMean);
+    std::printf("main window first %d / last %d  %.2f / %.2f us per exchange\n", kSlice, kSlice,
+                Mean(windowTimes, 0, kSlice), Mean(windowTimes, kExchanges - kSlice, kSlice));
     std::printf("engine first %d / last %d       %.2f / %.2f us per exchange\n", kSlice, kSlice,
                 Mean(engineTimes, 0, kSlice), Mean(engineTimes, kExchanges - kSlice, kSlice));
     std::printf("minimal first %d / last %d      %.2f / %.2f us per exchange\n", kSlice, kSlice,
