@@ -59,11 +59,6 @@ TEST_F(CommandEngineTest, NoDataGivesEmptyReplyAndLogsOnlyTheCommand) {
     EXPECT_EQ(channel.NowMs(), 3000);
 }
 
-TEST_F(CommandEngineTest, PieceGapLongerThanTimeoutEndsWithPartialReply) {
-    channel.Answer({{0, "+O"}, {1500, "K\r\n"}});
-    EXPECT_EQ(Send("Bind\r\n", 1), "+O");
-}
-
 TEST_F(CommandEngineTest, UnaskedTextIsDrainedAndLoggedBeforeTheCommand) {
     channel.Arrive("CONNECT 00:11:22:33:44:55\r\n");
     channel.Answer("+OK 1.7\r\n");

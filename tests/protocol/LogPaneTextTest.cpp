@@ -43,14 +43,4 @@ TEST(LogPaneTextTest, LoneBreaksCountAndAPairSplitOverTwoAppendsCountsOnce) {
     EXPECT_EQ(pane.LineCount(), 6);
 }
 
-TEST(LogPaneTextTest, ClearStartsTheCountAgain) {
-    CLogPaneText pane;
-    for (int i = 0; i < 400; ++i)
-        pane.Append("x\r\n");
-    pane.Clear();
-    for (int i = 0; i < 400; ++i)
-        ASSERT_FALSE(pane.Append("x\r\n"));
-    EXPECT_EQ(pane.LineCount(), 401);
-}
-
 } // namespace
