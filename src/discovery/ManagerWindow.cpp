@@ -34,11 +34,11 @@ std::string CManagerWindow::SendCommand(std::string_view command, int timeoutSec
 }
 
 void CManagerWindow::AppendLog(std::string_view text) {
-    m_log.Append(text);
     auto& pane = Item<CEditCtrl>(IDC_LOG);
-    pane.SetWindowText(m_log.Text());
-    const int end = Length(m_log.Text());
-    pane.SetSel(end, end); // the insertion point at the end, scrolled into view
+    if (m_log.Append(text))
+        pane.SetWindowText(""); // past 500 lines the whole transcript goes, the new text too
+    else
+        pane.AppendText(text);
 }
 
 void CManagerWindow::ClearLog() {

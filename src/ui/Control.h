@@ -58,6 +58,7 @@ protected:
     // Sends a notification to the owner and returns once its handler has run.
     void Notify(int code, int item = -1, CPoint point = {});
     void SetTextSilently(std::string_view text) { m_strText = text; }
+    void AppendTextSilently(std::string_view text) { m_strText.append(text); }
 
 private:
     CDialog& m_owner;

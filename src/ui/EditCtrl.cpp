@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/Application.h"
+#include "ui/ControlPeer.h"
 #include "ui/Text.h"
 
 CEditCtrl::CEditCtrl(CDialog& owner, const CControlTemplate& tmpl) : CControl(owner, tmpl) {
@@ -79,6 +80,14 @@ void CEditCtrl::ReplaceSel(std::string_view text) {
     SetTextSilently(next);
     m_nAnchor = m_nCaret = start + Length(text);
     Changed();
+    NotifyTextChanged();
+}
+
+void CEditCtrl::AppendText(std::string_view text) {
+    AppendTextSilently(text);
+    m_nAnchor = m_nCaret = TextLength();
+    if (Peer())
+        Peer()->TextAppended(text);
     NotifyTextChanged();
 }
 

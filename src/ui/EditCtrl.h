@@ -21,6 +21,9 @@ public:
     void SetSel(int start, int end);
     // Replaces the selection with `text` (the caret ends after it) and notifies the change.
     void ReplaceSel(std::string_view text);
+    // Puts the caret at the end and inserts `text` there, scrolled into view (a transcript's
+    // append); costs the length of `text`, not of the whole text.
+    void AppendText(std::string_view text);
 
     bool IsReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(bool readOnly = true);
@@ -39,8 +42,9 @@ public:
     // A click at character index `index`.
     virtual void OnLButtonDown(int index);
     void OnFocusChange(bool focused) override;
-    // A renderer whose native widget edited the text itself reports the result here.
-    void OnTextEdited(std::string_view text);
+    // A renderer whose native widget edited the text itself reports the result here; a
+    // control with its own input rules takes the text through them.
+    virtual void OnTextEdited(std::string_view text);
 
     void Reset() override;
 
