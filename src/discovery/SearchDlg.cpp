@@ -1,5 +1,17 @@
 #include "discovery/SearchDlg.h"
 
+#include <array>
+#include <optional>
+
+#include "discovery/DiscoveryCodec.h"
+#include "discovery/LoginDlg.h"
+#include "discovery/ManagerWindow.h"
+#include "discovery/UdpSocket.h"
+#include "ui/Application.h"
+#include "ui/DataExchange.h"
+#include "ui/ListViewCtrl.h"
+#include "ui/Text.h"
+
 namespace {
 
 const CDialogResource& SearchDlgResource() {
@@ -26,22 +38,247 @@ const CDialogResource& SearchDlgResource() {
     return resource;
 }
 
+// The list's columns; the zero-width ones hold the rest of each row's device record.
+struct ListColumn {
+    const char* header;
+    int width;
+};
+constexpr std::array<ListColumn, 8> kColumns{{
+    {"          Name", 140},
+    {"code", 0},
+    {"number", 0},
+    {"        IPAddr", 120},
+    {"   Port ", 0},
+    {"            MAC", 142},
+    {"friend", 0},
+    {"Blue", 0},
+}};
+enum Column { kName, kCode, kNumber, kIpAddr, kPort, kMac, kFriend, kBlue };
+
+constexpr std::uint64_t kDiscoveryWindowMs = 1000;
+// The socket is looked at between waits this long, in which the windows repaint.
+constexpr int kDiscoverySliceMs = 20;
+
+std::unique_ptr<IDatagramSocket> MakeUdpSocket() {
+    return std::make_unique<CUdpSocket>();
+}
+
 } // namespace
 
 CSearchDlg::CSearchDlg(CDiscoveryTarget target)
     : CDialog(SearchDlgResource()), m_target(std::move(target)) {
+    if (!m_target.makeSocket)
+        m_target.makeSocket = MakeUdpSocket;
     MessageMap()
+        .Clicked(IDC_SEARCH, &CSearchDlg::OnSearch)
         .Clicked(IDC_CONNECT, &CSearchDlg::OnConnect)
-        .Clicked(IDC_SEARCH_CANCEL, &CSearchDlg::OnCancel);
+        .Clicked(IDC_SEARCH_CANCEL, &CSearchDlg::OnCancel)
+        .Notify(IDC_DEVICE_LIST, LVN_ITEMCHANGED, &CSearchDlg::OnItemChangedList)
+        .Notify(IDC_DEVICE_LIST, NM_RCLICK, &CSearchDlg::OnRClickList)
+        .Notify(IDC_DEVICE_LIST, HDN_ITEMDBLCLICK, &CSearchDlg::OnHeaderDblClick)
+        .Command(IDC_IP_ADDRESS, EN_CHANGE, &CSearchDlg::OnChangeAddress)
+        .Command(IDC_CONTROL_PORT, EN_CHANGE, &CSearchDlg::OnChangeAddress);
+}
+
+CSearchDlg::~CSearchDlg() = default;
+
+void CSearchDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IDC_IP_ADDRESS, m_strIP);
+    DDX_Text(dx, IDC_CONTROL_PORT, m_strPort);
 }
 
 bool CSearchDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    // Until discovery and login exist, Connect takes the operator on without a connection.
-    Item<CControl>(IDC_CONNECT).EnableWindow(true);
+    SetActiveWindow();
+    InsertColumns();
+    m_pSocket = m_target.makeSocket();
+    if (!m_pSocket || !m_pSocket->Open()) {
+        m_pSocket.reset();
+        MessageBox("The application create Fail. Try again");
+        EndDialog(IDCANCEL);
+        return true;
+    }
+    m_strIP.clear();
+    m_strPort.clear();
+    GetDlgItem(IDC_CONNECT)->EnableWindow(false);
+    UpdateData(false);
     return true;
 }
 
+void CSearchDlg::OnDestroy() {
+    m_pSocket.reset();
+}
+
+void CSearchDlg::InsertColumns() {
+    auto& list = Item<CListViewCtrl>(IDC_DEVICE_LIST);
+    for (int i = 0; i < static_cast<int>(kColumns.size()); ++i)
+        list.InsertColumn(i, kColumns[i].header, ColumnAlign::Left, kColumns[i].width);
+}
+
+void CSearchDlg::OnSearch() {
+    Discover();
+}
+
+bool CSearchDlg::Discover() {
+    Item<CListViewCtrl>(IDC_DEVICE_LIST).DeleteAllItems();
+    m_pSocket->EnableBroadcast();
+    if (!m_pSocket->SendTo(m_target.address, m_target.port, kDiscoveryRequest)) {
+        MessageBox("Search Error. Check Velmora42 and Try again");
+        return false;
+    }
+    IUiBackend& backend = Application().Backend();
+    std::optional<CBlockingScope> blocking(std::in_place);
+    const std::uint64_t sent = backend.GetTickCount();
+    do {
+        // Each pass waits at most as long as the whole window, so the last one may end up to
+        // that much after it.
+        const std::uint64_t passStart = backend.GetTickCount();
+        bool readable = m_pSocket->IsReadable();
+        for (std::uint64_t waited = 0; !readable && waited < kDiscoveryWindowMs;
+             waited = backend.GetTickCount() - passStart) {
+            const auto slice =
+                std::min<std::uint64_t>(kDiscoverySliceMs, kDiscoveryWindowMs - waited);
+            backend.WaitWithoutInput(static_cast<int>(slice));
+            readable = m_pSocket->IsReadable();
+        }
+        if (readable && !ReceiveReply()) {
+            blocking.reset(); // the operator has to be able to answer the message box
+            MessageBox("ReceiveData Error");
+            blocking.emplace();
+        }
+    } while (backend.GetTickCount() - sent < kDiscoveryWindowMs);
+    return true;
+}
+
+bool CSearchDlg::ReceiveReply() {
+    std::array<std::uint8_t, kDiscoveryReplyLimit> buffer;
+    const std::optional<std::size_t> size = m_pSocket->Receive(buffer);
+    if (!size)
+        return false;
+    if (const auto record = ParseDiscoveryReply(std::span(buffer).first(*size))) {
+        InsertRow(*record);
+        Application().Backend().RepaintNow();
+    }
+    return true;
+}
+
+// The newest reply goes on top.
+void CSearchDlg::InsertRow(const CDeviceRecord& record) {
+    auto& list = Item<CListViewCtrl>(IDC_DEVICE_LIST);
+    list.InsertItem(0, record.btName);
+    list.SetItemText(0, kCode, record.modelCode);
+    list.SetItemText(0, kNumber, record.serialNumber);
+    list.SetItemText(0, kIpAddr, record.ipAddress);
+    list.SetItemText(0, kPort, record.controlPort);
+    list.SetItemText(0, kMac, record.macAddress);
+    list.SetItemText(0, kFriend, record.productName);
+    list.SetItemText(0, kBlue, record.bdAddr);
+}
+
+void CSearchDlg::CopyRowToRecord(int row) {
+    const auto& list = Item<CListViewCtrl>(IDC_DEVICE_LIST);
+    m_strBtName = list.GetItemText(row, kName);
+    m_strModelCode = list.GetItemText(row, kCode);
+    m_strSerialNumber = list.GetItemText(row, kNumber);
+    m_strIPAddress = list.GetItemText(row, kIpAddr);
+    m_strControlPort = list.GetItemText(row, kPort);
+    m_strMACAddress = list.GetItemText(row, kMac);
+    m_strProductName = list.GetItemText(row, kFriend);
+    m_strBdAddr = list.GetItemText(row, kBlue);
+}
+
+// The list reports only the operator's selection changes (the old row losing it, then the
+// new row gaining it), never texts set by a discovery, so a search keeps the operator's
+// choice.
+void CSearchDlg::OnItemChangedList(const CNotification& notification) {
+    m_nSelItem = notification.item;
+    CopyRowToRecord(m_nSelItem);
+    const auto& list = Item<CListViewCtrl>(IDC_DEVICE_LIST);
+    m_strIP = list.GetItemText(m_nSelItem, kIpAddr);
+    m_strPort = list.GetItemText(m_nSelItem, kPort);
+    GetDlgItem(IDC_CONNECT)->EnableWindow(true);
+    UpdateData(false);
+}
+
+void CSearchDlg::OnChangeAddress() {
+    GetDlgItem(IDC_CONNECT)
+        ->EnableWindow(!GetDlgItemText(IDC_IP_ADDRESS).empty() &&
+                       !GetDlgItemText(IDC_CONTROL_PORT).empty());
+}
+
+// The list reports the click in its own coordinates; the menu opens there as if they were
+// the dialog's.
+void CSearchDlg::OnRClickList(const CNotification& notification) {
+    const UINT chosen = TrackPopupMenu({CMenuItem{ID_DETAIL_INFORMATION, "Detail Information"}},
+                                       notification.point);
+    if (chosen == ID_DETAIL_INFORMATION)
+        MessageBox(DetailText());
+}
+
+std::string CSearchDlg::DetailText() const {
+    const std::string separator = "\r \n";
+    return "Product Name                   : " + m_strProductName + separator +
+           "Model Code                      : " + m_strModelCode + separator +
+           "Product Serial Number       :  " + m_strSerialNumber + separator +
+           "IP Address                        : " + m_strIPAddress + separator +
+           "Control Port                       : " + m_strControlPort + separator +
+           "MAC Address                    : " + m_strMACAddress + separator +
+           "Bluetooth Friendly Name     : " + m_strBtName + separator +
+           "Bluetooth Address              : " + m_strBdAddr;
+}
+
+void CSearchDlg::OnHeaderDblClick() {
+    MessageBox("Selected");
+}
+
 void CSearchDlg::OnConnect() {
-    EndDialog(IDOK);
+    if (!Discover())
+        return;
+    // The typed address picks the record of the row that announced it, if any.
+    m_strIP = GetDlgItemText(IDC_IP_ADDRESS);
+    const auto& list = Item<CListViewCtrl>(IDC_DEVICE_LIST);
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        if (list.GetItemText(row, kIpAddr) == m_strIP)
+            CopyRowToRecord(row);
+    m_strIPAddress = GetDlgItemText(IDC_IP_ADDRESS);
+    m_strControlPort = GetDlgItemText(IDC_CONTROL_PORT);
+
+    CLoginDlg login;
+    if (login.DoModal() != IDOK)
+        return;
+    CManagerWindow& main = GetManagerWindow();
+    m_strUserID = main.m_strUserID = login.m_strEnteredUserID;
+    m_strPassword = main.m_strPassword = login.m_strEnteredPassword;
+
+    UpdateData(true);
+    m_nPort = LeadingInt(m_strPort);
+    if (OpenControlConnection())
+        EndDialog(IDOK);
+}
+
+bool CSearchDlg::OpenControlConnection() {
+    CManagerWindow& main = GetManagerWindow();
+    if (main.m_pSocket) {
+        main.DeleteControlSocket();
+        main.OnControlConnectionReplaced();
+        main.ClearLog();
+        if (!main.CreateControlSocket()) {
+            MessageBox("The application create Fail. Try again");
+            return false;
+        }
+    } else if (!main.CreateControlSocket()) {
+        return false;
+    }
+    // On failure the unconnected socket stays until the next Connect.
+    if (!main.m_pSocket->Connect(m_strIP, m_nPort)) {
+        MessageBox("Velmora42 Connection is failed");
+        return false;
+    }
+    if (!main.Login()) {
+        MessageBox("Check User name and Password.");
+        main.DeleteControlSocket();
+        SetActiveWindow();
+        return false;
+    }
+    return true;
 }

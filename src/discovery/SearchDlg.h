@@ -1,8 +1,13 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
+#include "discovery/DatagramSocket.h"
 #include "ui/Dialog.h"
+
+struct CDeviceRecord;
 
 enum : int {
     IDD_SEARCH = 132,
@@ -12,22 +17,37 @@ enum : int {
     IDC_IP_ADDRESS = 1058,
     IDC_CONTROL_PORT = 1023,
     IDC_CONNECT = 1009,
+    ID_DETAIL_INFORMATION = 32771,
 };
 
-// Where the discovery request goes: the broadcast address and port of the appliances.
+// Where the discovery request goes: the broadcast address and port of the appliances (or,
+// in tests, one appliance on loopback), and how the socket of each showing is made.
 struct CDiscoveryTarget {
     std::string address = "255.255.255.255";
     int port = 9097;
+    // Makes the discovery socket of one showing; empty makes a CUdpSocket.
+    std::function<std::unique_ptr<IDatagramSocket>()> makeSocket;
 };
 
 // The search dialog: finds the appliances on the LAN, lets the operator pick or type one,
 // connects and logs in. Owned by the main window and shown modally whenever a search is
-// needed; keeps the chosen appliance's device record between showings.
+// needed; keeps the chosen appliance's device record between showings. Each showing has a
+// discovery socket of its own, closed when the window goes.
 class CSearchDlg : public CDialog {
 public:
     explicit CSearchDlg(CDiscoveryTarget target = {});
+    ~CSearchDlg() override;
 
     bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange& dx) override;
+    void OnDestroy() override;
+    // Enter goes to the focused control; it presses no button of this dialog.
+    void OnEnterKey() override {}
+
+    // Sends the discovery request and lists the replies of the next second, newest first.
+    // False when the request could not be sent (the operator has been told). Blocks the UI
+    // thread for one to two seconds; the windows repaint meanwhile. Only while shown.
+    bool Discover();
 
     // The chosen appliance's device record.
     std::string m_strBtName;
@@ -43,9 +63,29 @@ public:
     std::string m_strIP;
     std::string m_strPort;
     int m_nPort = 0;
+    // The user name and password entered last.
+    std::string m_strUserID;
+    std::string m_strPassword;
 
 private:
+    void OnSearch();
     void OnConnect();
+    void OnItemChangedList(const CNotification& notification);
+    void OnRClickList(const CNotification& notification);
+    void OnHeaderDblClick();
+    void OnChangeAddress();
+
+    void InsertColumns();
+    // Takes one datagram off the socket and lists it if it is a reply; false when receiving
+    // failed.
+    bool ReceiveReply();
+    void InsertRow(const CDeviceRecord& record);
+    void CopyRowToRecord(int row);
+    std::string DetailText() const;
+    // Logs in on a fresh control connection to m_strIP:m_nPort; false when any step failed
+    // (the operator has been told).
+    bool OpenControlConnection();
 
     CDiscoveryTarget m_target;
+    std::unique_ptr<IDatagramSocket> m_pSocket;
 };

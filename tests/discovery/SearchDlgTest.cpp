@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include "FakeAppliances.h"
+#include "discovery/SearchDlg.h"
+#include "discovery/UdpSocket.h"
+#include "ui/Application.h"
+#include "ui/ListViewCtrl.h"
+#include "ui/testing/Input.h"
+#include "ui/testing/TestBackend.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// A real discovery socket with faults the system may report.
+class CFaultySocket final : public IDatagramSocket {
+public:
+    CFaultySocket(int& live, bool failOpen, int failReceives)
+        : m_live(live), m_bFailOpen(failOpen), m_nFailReceives(failReceives) {
+        ++m_live;
+    }
+    ~CFaultySocket() override { --m_live; }
+    bool Open() override { return !m_bFailOpen && m_socket.Open(); }
+    bool EnableBroadcast() override { return m_socket.EnableBroadcast(); }
+    bool SendTo(const std::string& address, int port,
+                std::span<const std::uint8_t> bytes) override {
+        return m_socket.SendTo(address, port, bytes);
+    }
+    bool IsReadable() override { return m_socket.IsReadable(); }
+    // A failing receive takes the datagram away, as a failed receive does.
+    std::optional<std::size_t> Receive(std::span<std::uint8_t> buffer) override {
+        const auto size = m_socket.Receive(buffer);
+        if (m_nFailReceives == 0)
+            return size;
+        --m_nFailReceives;
+        return std::nullopt;
+    }
+
+private:
+    CUdpSocket m_socket;
+    int& m_live;
+    bool m_bFailOpen;
+    int m_nFailReceives;
+};
+
+CAnnouncement Appliance(int number) {
+    CAnnouncement a;
+    a.btName = "Velmora42-" + std::to_string(number);
+    a.serialNumber = "V42-00000" + std::to_string(number);
+    a.ip = {127, 0, 0, static_cast<std::uint8_t>(1 + number)};
+    a.port = static_cast<std::uint16_t>(9000 + number);
+    a.mac = {0x00, 0x0B, 0xCE, 0x10, 0x00, static_cast<std::uint8_t>(number)};
+    a.bdAddrOnWire = {static_cast<std::uint8_t>(number), 0x00, 0x20, 0xCE, 0x0B, 0x00};
+    return a;
+}
+
+CListViewCtrl& List(CDialog& dialog) {
+    return dialog.Item<CListViewCtrl>(IDC_DEVICE_LIST);
+}
+
+Strings Names(CDialog& dialog) {
+    Strings names;
+    for (int row = 0; row < List(dialog).GetItemCount(); ++row)
+        names.push_back(List(dialog).GetItemText(row, 0));
+    return names;
+}
+
+bool ConnectEnabled(CDialog& dialog) {
+    return dialog.GetDlgItem(IDC_CONNECT)->IsWindowEnabled();
+}
+
+class SearchDlgTest : public ::testing::Test {
+protected:
+    SearchDlgTest() {
+        backend.OnRepaint([this] { appliances.Serve(); });
+    }
+
+    // Shows the dialog once; `script` acts on it, then Cancel ends it (unless it ended).
+    int Show(CSearchDlg& dialog, const std::function<void(CSearchDlg&)>& script) {
+        backend.OnNextModal(IDD_SEARCH, [&](CDialog& shown) {
+            script(static_cast<CSearchDlg&>(shown));
+            if (!shown.IsEnded())
+                ClickButton(shown, IDC_SEARCH_CANCEL);
+        });
+        return dialog.DoModal();
+    }
+
+    CDiscoveryTarget FaultyTarget(bool failOpen, int failReceives) {
+        CDiscoveryTarget target = appliances.Target();
+        target.makeSocket = [this, failOpen, failReceives] {
+            ++socketsMade;
+            return std::make_unique<CFaultySocket>(liveSockets, failOpen, failReceives);
+        };
+        return target;
+    }
+
+    CTestBackend backend;
+    CApplication app{backend};
+    CFakeAppliances appliances;
+    int socketsMade = 0;
+    int liveSockets = 0;
+};
+
+TEST_F(SearchDlgTest, OpensWithTheEightColumnsEmptyEditsAndConnectDisabled) {
+    CSearchDlg dialog(appliances.Target());
+    dialog.m_strIP = "10.0.0.1";
+    dialog.m_strPort = "23";
+    Show(dialog, [&](CSearchDlg& shown) {
+        const auto& columns = List(shown).Columns();
+        const std::vector<std::pair<std::string, int>> expected{
+            {"          Name", 140}, {"code", 0},     {"number", 0},
+            {"        IPAddr", 120}, {"   Port ", 0}, {"            MAC", 142},
+            {"friend", 0},           {"Blue", 0}};
+        ASSERT_EQ(columns.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(columns[i].header, expected[i].first);
+            EXPECT_EQ(columns[i].width, expected[i].second);
+            EXPECT_EQ(columns[i].align, ColumnAlign::Left);
+        }
+        EXPECT_FALSE(ConnectEnabled(shown));
+        EXPECT_EQ(shown.GetDlgItemText(IDC_IP_ADDRESS), "");
+        EXPECT_EQ(shown.GetDlgItemText(IDC_CONTROL_PORT), "");
+        EXPECT_EQ(shown.GetWindowText(), "Velmora42 Manager");
+        EXPECT_EQ(List(shown).GetItemCount(), 0);
+    });
+    EXPECT_EQ(dialog.m_strIP, "");
+}
+
+TEST_F(SearchDlgTest, EveryShowingHasASocketOfItsOwnClosedWhenItEnds) {
+    CSearchDlg dialog(FaultyTarget(false, 0));
+    for (int showing = 1; showing <= 2; ++showing) {
+        Show(dialog, [&](CSearchDlg&) { EXPECT_EQ(liveSockets, 1); });
+        EXPECT_EQ(socketsMade, showing);
+        EXPECT_EQ(liveSockets, 0);
+    }
+}
+
+TEST_F(SearchDlgTest, RepliesBecomeRowsNewestFirstAndForeignDatagramsAreIgnored) {
+    appliances.Answer({BuildReply(Appliance(1)), Bytes{0xFA, 0x05, 0x21},
+                       Bytes{'h', 'e', 'l', 'l', 'o', '!'}, BuildReply(Appliance(2))});
+    CSearchDlg dialog(appliances.Target());
+    Show(dialog, [&](CSearchDlg& shown) {
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(Names(shown), (Strings{"Velmora42-2", "Velmora42-1"}));
+        const Strings top = List(shown).Rows()[0].texts;
+        EXPECT_EQ(top, (Strings{"Velmora42-2", "100", "V42-000002", "127.0.0.3", "9002",
+                                "00:0B:CE:10:00:02", "Velmora42", "00:0B:CE:20:00:02"}));
+        // A reply that comes after the window waits for the next search of this showing.
+        appliances.SendToRequester(BuildReply(Appliance(3)));
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(Names(shown), (Strings{"Velmora42-2", "Velmora42-1", "Velmora42-3"}));
+    });
+    EXPECT_EQ(appliances.Requests(), 2);
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+TEST_F(SearchDlgTest, WithoutRepliesTheSearchLastsAboutASecondAndRepaintsMeanwhile) {
+    CSearchDlg dialog(appliances.Target());
+    bool blockedWhilePainting = true;
+    backend.OnRepaint([&] { blockedWhilePainting = blockedWhilePainting && backend.IsBlocked(); });
+    Show(dialog, [&](CSearchDlg& shown) {
+        const std::uint64_t before = backend.GetTickCount();
+        ClickButton(shown, IDC_SEARCH);
+        const std::uint64_t took = backend.GetTickCount() - before;
+        EXPECT_GE(took, 1000u);
+        EXPECT_LT(took, 1100u);
+        EXPECT_EQ(List(shown).GetItemCount(), 0);
+    });
+    EXPECT_GT(backend.RepaintCount(), 10);
+    EXPECT_TRUE(blockedWhilePainting);
+    EXPECT_FALSE(backend.IsBlocked());
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+TEST_F(SearchDlgTest, SelectingARowFillsTheEditsAndAnotherSearchKeepsThatChoice) {
+    appliances.Answer({BuildReply(Appliance(1)), BuildReply(Appliance(2))});
+    CSearchDlg dialog(appliances.Target());
+    Show(dialog, [&](CSearchDlg& shown) {
+        ClickButton(shown, IDC_SEARCH);
+        SelectRow(shown, IDC_DEVICE_LIST, 1);
+        EXPECT_EQ(shown.m_nSelItem, 1);
+        EXPECT_EQ(shown.m_strBtName, "Velmora42-1");
+        EXPECT_EQ(shown.m_strBdAddr, "00:0B:CE:20:00:01");
+        EXPECT_EQ(shown.GetDlgItemText(IDC_IP_ADDRESS), "127.0.0.2");
+        EXPECT_EQ(shown.GetDlgItemText(IDC_CONTROL_PORT), "9001");
+        EXPECT_TRUE(ConnectEnabled(shown));
+
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(shown.m_strBtName, "Velmora42-1");
+        EXPECT_EQ(shown.GetDlgItemText(IDC_IP_ADDRESS), "127.0.0.2");
+        EXPECT_TRUE(ConnectEnabled(shown));
+
+        TypeText(shown, IDC_CONTROL_PORT, "");
+        EXPECT_FALSE(ConnectEnabled(shown));
+        TypeText(shown, IDC_CONTROL_PORT, "9");
+        EXPECT_TRUE(ConnectEnabled(shown));
+        TypeText(shown, IDC_IP_ADDRESS, "");
+        EXPECT_FALSE(ConnectEnabled(shown));
+    });
+    // The record stays with the dialog for the title bar and the pages.
+    EXPECT_EQ(dialog.m_strSerialNumber, "V42-000001");
+}
+
+TEST_F(SearchDlgTest, RightClickOffersTheDetailsOfTheRowLastSelected) {
+    appliances.Answer({BuildReply(Appliance(1))});
+    CSearchDlg dialog(appliances.Target());
+    Show(dialog, [&](CSearchDlg& shown) {
+        ClickButton(shown, IDC_SEARCH);
+        backend.AnswerNextPopupMenu(ID_DETAIL_INFORMATION);
+        List(shown).RightClickByUser(0, CPoint{30, 12});
+        // Dismissing the menu shows nothing.
+        List(shown).RightClickByUser(-1, CPoint{30, 80});
+    });
+    ASSERT_EQ(backend.PopupMenus().size(), 2u);
+    ASSERT_EQ(backend.PopupMenus()[0].size(), 1u);
+    EXPECT_EQ(backend.PopupMenus()[0][0].text, "Detail Information");
+    EXPECT_EQ(backend.MessageBoxes(),
+              Strings{"Product Name                   : Velmora42\r \n"
+                      "Model Code                      : 100\r \n"
+                      "Product Serial Number       :  V42-000001\r \n"
+                      "IP Address                        : 127.0.0.2\r \n"
+                      "Control Port                       : 9001\r \n"
+                      "MAC Address                    : 00:0B:CE:10:00:01\r \n"
+                      "Bluetooth Friendly Name     : Velmora42-1\r \n"
+                      "Bluetooth Address              : 00:0B:CE:20:00:01"});
+}
+
+TEST_F(SearchDlgTest, HeaderDoubleClickEnterAndEscape) {
+    CSearchDlg dialog(appliances.Target());
+    const int result = Show(dialog, [&](CSearchDlg& shown) {
+        List(shown).HeaderDoubleClickByUser(0);
+        TypeText(shown, IDC_IP_ADDRESS, "127.0.0.2");
+        TypeText(shown, IDC_CONTROL_PORT, "9097");
+        ASSERT_TRUE(ConnectEnabled(shown));
+        shown.OnEnterKey(); // presses neither Connect nor anything else
+        EXPECT_FALSE(shown.IsEnded());
+        EXPECT_EQ(appliances.Requests(), 0);
+        shown.OnEscapeKey();
+        EXPECT_TRUE(shown.IsEnded());
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(backend.MessageBoxes(), Strings{"Selected"});
+}
+
+TEST_F(SearchDlgTest, ARequestThatCannotBeSentIsReported) {
+    CDiscoveryTarget target = appliances.Target();
+    target.address = "300.1.2.3";
+    CSearchDlg dialog(target);
+    Show(dialog, [&](CSearchDlg& shown) {
+        const std::uint64_t before = backend.GetTickCount();
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(backend.GetTickCount(), before); // no collection after a failed send
+        EXPECT_EQ(List(shown).GetItemCount(), 0);
+    });
+    EXPECT_EQ(backend.MessageBoxes(), Strings{"Search Error. Check Velmora42 and Try again"});
+}
+
+TEST_F(SearchDlgTest, AFailedReceiveDropsThatDatagramAndCollectionGoesOn) {
+    appliances.Answer({BuildReply(Appliance(1)), BuildReply(Appliance(2))});
+    CSearchDlg dialog(FaultyTarget(false, 1));
+    Show(dialog, [&](CSearchDlg& shown) {
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(Names(shown), Strings{"Velmora42-2"});
+    });
+    EXPECT_EQ(backend.MessageBoxes(), Strings{"ReceiveData Error"});
+}
+
+TEST_F(SearchDlgTest, ASocketThatCannotBeMadeEndsTheDialogAsCancelled) {
+    CSearchDlg dialog(FaultyTarget(true, 0));
+    bool scriptRan = false;
+    backend.OnNextModal(IDD_SEARCH, [&](CDialog&) { scriptRan = true; });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_FALSE(scriptRan);
+    EXPECT_EQ(liveSockets, 0);
+    EXPECT_EQ(backend.MessageBoxes(), Strings{"The application create Fail. Try again"});
+}
+
+} // namespace
