@@ -1,0 +1,84 @@
+#include "controls/LocaleSeparators.h"
+
+#include <clocale>
+#include <cstring>
+#include <cwchar>
+#include <cwctype>
+#include <langinfo.h>
+#include <locale.h>
+#include <string>
+
+namespace {
+
+// The characters of `text`, decoded up to the end or the first byte sequence that is not a
+// character in the current locale.
+std::wstring Decode(std::string_view text) {
+    std::wstring result;
+    std::mbstate_t state{};
+    size_t at = 0;
+    while (at < text.size()) {
+        wchar_t wc = 0;
+        const size_t used = std::mbrtowc(&wc, text.data() + at, text.size() - at, &state);
+        if (used == 0 || used == static_cast<size_t>(-1) || used == static_cast<size_t>(-2))
+            break;
+        result.push_back(wc);
+        at += used;
+    }
+    return result;
+}
+
+// The first character of a time or date format that is neither a directive nor alphanumeric;
+// 0 when there is none.
+wchar_t FirstSeparator(const std::wstring& format) {
+    size_t i = 0;
+    while (i < format.size()) {
+        if (format[i] == L'%') {
+            ++i;
+            while (i < format.size() && std::wcschr(L"_-0^#123456789EO", format[i]) != nullptr)
+                ++i;
+            ++i; // the conversion character itself
+        } else if (std::iswalnum(static_cast<wint_t>(format[i]))) {
+            ++i;
+        } else {
+            return format[i];
+        }
+    }
+    return 0;
+}
+
+// Stores `wc` in `target` when it is a character the 8-bit control can show.
+void Keep(wchar_t wc, char& target) {
+    if (wc > 0 && static_cast<unsigned long>(wc) <= 255)
+        target = static_cast<char>(static_cast<unsigned char>(wc));
+}
+
+wchar_t First(std::string_view text) {
+    const std::wstring wide = Decode(text);
+    return wide.empty() ? 0 : wide.front();
+}
+
+} // namespace
+
+void CLocaleSeparators::Take(std::string_view decimal, std::string_view thousands,
+                             std::string_view timeFormat, std::string_view dateFormat) {
+    Keep(First(decimal), m_chDecimalSep);
+    Keep(First(thousands), m_chThousandSep);
+    Keep(FirstSeparator(Decode(timeFormat)), m_chTimeSep);
+    Keep(FirstSeparator(Decode(dateFormat)), m_chDateSep);
+}
+
+bool CLocaleSeparators::Read(const char* localeName) {
+    const locale_t locale = newlocale(LC_ALL_MASK, localeName, static_cast<locale_t>(nullptr));
+    if (locale == static_cast<locale_t>(nullptr))
+        return false;
+    // The texts are copied before the locale is switched back and freed.
+    const std::string decimal = nl_langinfo_l(RADIXCHAR, locale);
+    const std::string thousands = nl_langinfo_l(THOUSEP, locale);
+    const std::string timeFormat = nl_langinfo_l(T_FMT, locale);
+    const std::string dateFormat = nl_langinfo_l(D_FMT, locale);
+    const locale_t previous = uselocale(locale);
+    Take(decimal, thousands, timeFormat, dateFormat);
+    uselocale(previous);
+    freelocale(locale);
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+// The four separators a masked edit shows for its separator mask characters, as a locale
+// writes them. Each keeps its initial value where the locale gives nothing usable: an empty
+// text, or a character outside the 8-bit range the control works in (its code above 255).
+class CLocaleSeparators {
+public:
+    // Reads the named locale; "" is the user's default locale from the environment, whatever
+    // the program's current locale is. Returns false, changing nothing, when the locale cannot
+    // be opened. Reads locale files (brief, blocking); safe on any thread.
+    bool Read(const char* localeName = "");
+
+    // Takes the separators from a locale's raw texts: the first character of the decimal and
+    // thousands separators, and the first character of the time and date formats that is
+    // neither part of a % directive nor a letter or digit. The texts are decoded in the calling
+    // thread's current locale. Pure apart from that; any thread.
+    void Take(std::string_view decimal, std::string_view thousands, std::string_view timeFormat,
+              std::string_view dateFormat);
+
+    char m_chDecimalSep = '.';
+    char m_chThousandSep = ',';
+    char m_chTimeSep = ':';
+    char m_chDateSep = '/';
+};

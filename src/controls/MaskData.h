@@ -1,0 +1,31 @@
+#pragma once
+
+// One position of a masked edit: what kind of character it stands for and the character it
+// shows now. Characters are 8-bit; every classification works on the byte value.
+class CMaskData {
+public:
+    enum Kind {
+        DecimalSeparator = 0,
+        ThousandsSeparator = 1,
+        TimeSeparator = 2,
+        DateSeparator = 3,
+        Digit = 4,
+        AlphaNumeric = 5,
+        Letter = 6,
+        UpperLetter = 7,
+        LowerLetter = 8,
+        AnyCharacter = 9,
+        EscapedLiteral = 10,
+        Literal = 11,
+    };
+
+    // True for the input positions (Digit to AnyCharacter); the others are literals.
+    bool IsEditable() const;
+    // Whether this input position takes `c`; a literal takes nothing.
+    bool Accepts(char c) const;
+    // `c` upper-cased for UpperLetter, lower-cased for LowerLetter, unchanged otherwise.
+    char ConvertCase(char c) const;
+
+    int m_nKind = Literal;
+    char m_ch = 0;
+};
