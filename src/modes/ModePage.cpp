@@ -1,14 +1,205 @@
 #include "modes/ModePage.h"
 
+#include "discovery/ManagerWindow.h"
+#include "modes/RepeaterModeDlg.h"
+#include "modes/SerialHubModeDlg.h"
+#include "modes/SerialPortDlg.h"
+#include "ui/DataExchange.h"
+#include "ui/Text.h"
+
 namespace {
 
+// Firmware 1.7 (major × 256 + minor) is the first to run the Repeater and Serial Hub modes.
+constexpr int kFirstHubFirmware = 0x107;
+// The appliance model without a serial port of its own.
+constexpr const char* kModelWithoutRS232 = "101";
+constexpr int kModeTimeoutSeconds = 3;
+// Switching to Repeater mode sets the radio up anew, which the appliance answers late.
+constexpr int kRepeaterModeTimeoutSeconds = 20;
+
+struct ModeTexts {
+    const char* replyLine; // the appliance's answer to "Mode"
+    const char* name;      // shown after "Current Mode  :"
+    const char* word;      // argument of "mode"
+};
+
+constexpr ModeTexts kModes[CModePage::kModeCount] = {
+    {"+OK Server Mode", "Server", "server"},     {"+OK Client Mode", "Client", "client"},
+    {"+OK Vertex Mode", "Vertex", "vertex"},     {"+OK Repeater Mode", "Repeater", "repeater"},
+    {"+OK Serial Hub Mode", "SerialHub", "hub"}, {"+OK RS232 Mode", "RS232", "rs232"},
+};
+
+bool IsKnownMode(int index) {
+    return index >= 0 && index < CModePage::kModeCount;
+}
+
 const CDialogResource& ModePageResource() {
-    static const CDialogResource resource{IDD_MODE_PAGE, "", {293, 156}, "Arial", 9, {}, true};
+    using namespace ControlStyle;
+    static const CDialogResource resource{
+        IDD_MODE_PAGE,
+        "",
+        {293, 156},
+        "Arial",
+        9,
+        {
+            {IDC_OPERATION_MODE_GROUP, ControlKind::GroupBox, "Operation Mode",
+             DlgRect(7, 3, 279, 42), LargeFont},
+            {-1, ControlKind::Static, "Current Mode  :", DlgRect(20, 24, 62, 10)},
+            {IDC_CURRENT_MODE, ControlKind::Static, "", DlgRect(84, 24, 80, 10)},
+            {IDC_ADVANCED_CONFIGURATION, ControlKind::PushButton, "Advanced Configuration",
+             DlgRect(178, 20, 98, 16)},
+            {IDC_MODE_CHANGE_GROUP, ControlKind::GroupBox, "Mode Change", DlgRect(7, 49, 279, 62),
+             LargeFont},
+            {IDC_SERVER_MODE, ControlKind::RadioButton, "Server Mode", DlgRect(20, 70, 66, 10),
+             Group},
+            {IDC_CLIENT_MODE, ControlKind::RadioButton, "Client Mode", DlgRect(90, 70, 66, 10)},
+            {IDC_VERTEX_MODE, ControlKind::RadioButton, "Vertex Mode", DlgRect(160, 70, 66, 10)},
+            {IDC_REPEATER_MODE, ControlKind::RadioButton, "Repeater Mode", DlgRect(20, 90, 66, 10)},
+            {IDC_SERIAL_HUB_MODE, ControlKind::RadioButton, "Serial Hub Mode",
+             DlgRect(90, 90, 66, 10)},
+            {IDC_RS232_MODE, ControlKind::RadioButton, "RS232 Mode", DlgRect(160, 90, 66, 10)},
+            {IDC_MODE_APPLY, ControlKind::PushButton, "Apply", DlgRect(230, 78, 48, 16)},
+            {-1, ControlKind::Static,
+             "* Note : Make sure of No Bluetooth Serial Connection to Velmora42.\r\n"
+             "           You can't change the operation mode while connected.",
+             DlgRect(7, 115, 279, 18)},
+            {IDC_MODE_SEARCH, ControlKind::PushButton, "Search", DlgRect(180, 137, 50, 15)},
+            {IDCANCEL, ControlKind::PushButton, "Quit", DlgRect(236, 137, 50, 15)},
+        },
+        true,
+    };
     return resource;
 }
 
 } // namespace
 
-CModePage::CModePage() : CTabPage(ModePageResource()) {}
+CModePage::CModePage() : CTabPage(ModePageResource()) {
+    MessageMap()
+        .Clicked(IDC_ADVANCED_CONFIGURATION, &CModePage::OnAdvancedConfiguration)
+        .Clicked(IDC_MODE_SEARCH, &CModePage::OnSearch)
+        .Clicked(IDC_MODE_APPLY, &CModePage::OnApply);
+}
 
-void CModePage::RefreshPage() {}
+void CModePage::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IDC_CURRENT_MODE, m_strMode);
+    DDX_Radio(dx, IDC_SERVER_MODE, m_nMode);
+}
+
+void CModePage::SetMode(int index) {
+    m_nMode = index;
+    m_strMode = IsKnownMode(index) ? kModes[index].name : "Unknown";
+    if (GetSafeHwnd() != 0)
+        UpdateData(false);
+}
+
+void CModePage::QueryMode() {
+    UpdateData(true);
+    CManagerWindow& main = GetManagerWindow();
+    const std::string reply = main.SendCommand("Mode\r\n", 0);
+    if (reply.empty()) {
+        MessageBox("Get Basic Information is timeout. Check Velmora42 and Try again.");
+        main.PostMessage(WM_RECONNECT);
+        return;
+    }
+    // Only the bare mode line counts: anything besides it (a second line, trailing blanks,
+    // another case) is not an answer this page understands.
+    const std::string line = Left(reply, Length(reply) - 2);
+    int index = 0;
+    while (index < kModeCount && line != kModes[index].replyLine)
+        ++index;
+    if (index == kModeCount) {
+        MessageBox("Get Basic Information is Failed. Retry again");
+        return;
+    }
+    SetMode(index);
+    UpdateData(false);
+    if (main.m_nFirmwareVersion < kFirstHubFirmware) {
+        GetDlgItem(IDC_REPEATER_MODE)->EnableWindow(false);
+        GetDlgItem(IDC_SERIAL_HUB_MODE)->EnableWindow(false);
+    }
+    if (main.m_searchDlg.m_strModelCode == kModelWithoutRS232)
+        GetDlgItem(IDC_RS232_MODE)->EnableWindow(false);
+}
+
+bool CModePage::RunPreStep(int index, int& timeoutSeconds) {
+    switch (index) {
+    case kClient:
+        return m_dlgClientSetting.DoModal() == IDOK;
+    case kRepeater: {
+        CRepeaterModeDlg dialog;
+        if (dialog.DoModal() != IDOK)
+            return false;
+        timeoutSeconds = kRepeaterModeTimeoutSeconds;
+        return true;
+    }
+    case kRS232: {
+        CSerialPortDlg dialog;
+        return dialog.DoModal() == IDOK;
+    }
+    default:
+        return true;
+    }
+}
+
+void CModePage::OnApply() {
+    const int oldMode = m_nMode;
+    UpdateData(true);
+    int timeoutSeconds = kModeTimeoutSeconds;
+    // With no radio button selected the word stays empty and the appliance judges "mode ".
+    const std::string word = IsKnownMode(m_nMode) ? kModes[m_nMode].word : "";
+    if (RunPreStep(m_nMode, timeoutSeconds)) {
+        const std::string reply =
+            GetManagerWindow().SendCommand("mode " + word + "\r\n", timeoutSeconds);
+        if (reply.empty()) {
+            MessageBox("Timeout");
+        } else if (Find(reply, "+OK") >= 0) {
+            SetMode(m_nMode);
+            UpdateData(false);
+            return;
+        } else {
+            MessageBox("Failed.");
+        }
+    }
+    // The radio group shows again the mode the page takes as current.
+    m_nMode = oldMode;
+    UpdateData(false);
+}
+
+void CModePage::OnAdvancedConfiguration() {
+    // Acts on the mode last read or applied; a radio choice not applied yet does not count.
+    switch (m_nMode) {
+    case kServer:
+        m_dlgServer.DoModal();
+        break;
+    case kClient:
+        m_dlgClient.DoModal();
+        break;
+    case kVertex:
+        m_dlgVertex.DoModal();
+        break;
+    case kSerialHub: {
+        CSerialHubModeDlg dialog;
+        dialog.DoModal();
+        break;
+    }
+    case kRS232: {
+        CSerialPortDlg dialog;
+        dialog.DoModal();
+        break;
+    }
+    default:
+        MessageBox("No advanced configuration needed.");
+        break;
+    }
+}
+
+void CModePage::OnSearch() {
+    CManagerWindow& main = GetManagerWindow();
+    if (main.m_searchDlg.DoModal() == IDOK)
+        main.RecreatePages(); // this page is gone once this returns: touch nothing of it
+}
+
+void CModePage::OnCancel() {
+    GetManagerWindow().PostMessage(WM_CLOSE);
+    CTabPage::OnCancel();
+}
