@@ -1,0 +1,37 @@
+#include "pages/RebootDlg.h"
+
+#include "ui/AnimationCtrl.h"
+
+namespace {
+
+const CDialogResource& RebootDlgResource() {
+    static const CDialogResource resource{
+        IDD_REBOOT,
+        "",
+        {171, 21},
+        "System",
+        10,
+        {
+            {IDC_REBOOT_ANIMATION, ControlKind::Animation, "", DlgRect(8, 3, 16, 15)},
+            {-1, ControlKind::Static, "Rebooting. . .  Wait a second.", DlgRect(34, 6, 130, 10)},
+        },
+    };
+    return resource;
+}
+
+} // namespace
+
+CRebootDlg::CRebootDlg() : CDialog(RebootDlgResource()) {}
+
+bool CRebootDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CenterWindow();
+    auto& animation = Item<CAnimationCtrl>(IDC_REBOOT_ANIMATION);
+    animation.Open(IDR_REBOOT_CLIP);
+    animation.Play();
+    return true;
+}
+
+void CRebootDlg::OnDestroy() {
+    Item<CAnimationCtrl>(IDC_REBOOT_ANIMATION).Stop();
+}
