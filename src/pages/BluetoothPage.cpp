@@ -1,14 +1,364 @@
 #include "pages/BluetoothPage.h"
 
+#include "discovery/ManagerWindow.h"
+#include "ui/ComboBoxCtrl.h"
+#include "ui/DataExchange.h"
+#include "ui/ListViewCtrl.h"
+#include "ui/SpinCtrl.h"
+#include "ui/Text.h"
+
 namespace {
 
+// Each local device carries at most seven Bluetooth links.
+constexpr int kLinksPerLocalDevice = 7;
+constexpr int kLinkTimeoutMax = 30;
+constexpr int kLocalDeviceFields = 6;
+
 const CDialogResource& BluetoothPageResource() {
-    static const CDialogResource resource{IDD_BLUETOOTH_PAGE, "", {295, 154}, "Arial", 9, {}, true};
+    using namespace ControlStyle;
+    static const CDialogResource resource{
+        IDD_BLUETOOTH_PAGE,
+        "",
+        {295, 154},
+        "Arial",
+        9,
+        {
+            {-1, ControlKind::Static, "Name", DlgRect(9, 8, 42, 8)},
+            {IDC_BT_NAME, ControlKind::Edit, "", DlgRect(54, 6, 90, 12)},
+            {-1, ControlKind::Static, "PIN Code", DlgRect(154, 8, 40, 8)},
+            {IDC_BT_PIN_CODE, ControlKind::Edit, "", DlgRect(196, 6, 90, 12), None,
+             CBluetoothPage::kPinCodeLimit},
+            {-1, ControlKind::Static, "MaxDT", DlgRect(9, 24, 42, 8)},
+            {IDC_BT_MAXDT, ControlKind::Edit, "", DlgRect(54, 22, 36, 12)},
+            {IDC_BT_MAXDT_SPIN, ControlKind::Spin, "Spin1", DlgRect(90, 22, 10, 12),
+             AutoBuddy | SetBuddyInt},
+            {-1, ControlKind::Static, "Security", DlgRect(154, 24, 40, 8)},
+            {IDC_BT_SECURITY, ControlKind::ComboBox, "", DlgRect(196, 22, 50, 40), DropDown},
+            {-1, ControlKind::Static, "LinkTimeout", DlgRect(9, 40, 42, 8)},
+            {IDC_BT_LINK_TIMEOUT, ControlKind::Edit, "", DlgRect(54, 38, 36, 12)},
+            {IDC_BT_LINK_TIMEOUT_SPIN, ControlKind::Spin, "Spin2", DlgRect(90, 38, 10, 12),
+             AutoBuddy | SetBuddyInt},
+            {-1, ControlKind::Static, "sec", DlgRect(104, 40, 16, 8)},
+            {IDC_BT_APPLY, ControlKind::PushButton, "Apply", DlgRect(180, 37, 50, 14)},
+            {IDC_BT_REFRESH, ControlKind::PushButton, "Refresh", DlgRect(236, 37, 50, 14)},
+            {-1, ControlKind::GroupBox, "", DlgRect(7, 52, 281, 20)},
+            {IDC_BT_PAIRABLE, ControlKind::CheckBox, "Pairable", DlgRect(20, 59, 60, 10)},
+            {IDC_BT_CONNECTABLE, ControlKind::CheckBox, "Connectable", DlgRect(110, 59, 60, 10)},
+            {IDC_BT_DISCOVERABLE, ControlKind::CheckBox, "Discoverable", DlgRect(200, 59, 64, 10)},
+            {IDC_BT_LOCAL_DEVICES_GROUP, ControlKind::GroupBox, "Local Devices",
+             DlgRect(7, 75, 281, 76), LargeFont},
+            {IDC_BT_LOCAL_DEVICES, ControlKind::ListView, "", DlgRect(14, 92, 267, 54),
+             FullRowSelect | GridLines | FixedFont},
+        },
+        true,
+    };
     return resource;
+}
+
+// Splits a device line on "|" into the six columns. A missing "|" leaves its field empty
+// and the rest of the line for the next one, so the last column always gets the remainder.
+std::vector<std::string> SplitDeviceLine(std::string_view line) {
+    std::vector<std::string> fields;
+    std::string rest(line);
+    for (int i = 0; i < kLocalDeviceFields - 1; ++i) {
+        const int bar = Find(rest, '|');
+        if (bar < 0) {
+            fields.emplace_back();
+            continue;
+        }
+        fields.push_back(Left(rest, bar));
+        rest = Mid(rest, bar + 1);
+    }
+    fields.push_back(rest);
+    return fields;
+}
+
+std::string StripLineEnd(std::string_view reply) {
+    return Left(reply, Length(reply) - 2);
 }
 
 } // namespace
 
-CBluetoothPage::CBluetoothPage() : CTabPage(BluetoothPageResource()) {}
+CBluetoothPage::CBluetoothPage() : CTabPage(BluetoothPageResource()) {
+    MessageMap()
+        .Clicked(IDC_BT_APPLY, &CBluetoothPage::OnApply)
+        .Clicked(IDC_BT_REFRESH, &CBluetoothPage::OnRefresh);
+}
 
-void CBluetoothPage::RefreshPage() {}
+bool CBluetoothPage::OnInitDialog() {
+    CTabPage::OnInitDialog();
+    auto& security = Item<CComboBoxCtrl>(IDC_BT_SECURITY);
+    security.AddString("low");
+    security.AddString("high");
+    security.SetCurSel(0);
+    auto& linkTimeout = Item<CSpinCtrl>(IDC_BT_LINK_TIMEOUT_SPIN);
+    linkTimeout.SetBuddy(IDC_BT_LINK_TIMEOUT);
+    linkTimeout.SetRange(1, kLinkTimeoutMax);
+    linkTimeout.SetPos(kLinkTimeoutMax);
+    auto& list = Item<CListViewCtrl>(IDC_BT_LOCAL_DEVICES);
+    list.InsertColumn(0, "idx", ColumnAlign::Left, 30);
+    list.InsertColumn(1, "         BDAddr", ColumnAlign::Left, 120);
+    list.InsertColumn(2, "     Tx", ColumnAlign::Left, 70);
+    list.InsertColumn(3, "     Rx", ColumnAlign::Left, 70);
+    list.InsertColumn(4, " Tx_Err", ColumnAlign::Left, 60);
+    list.InsertColumn(5, " Rx_Err", ColumnAlign::Left, 60);
+    return true;
+}
+
+void CBluetoothPage::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IDC_BT_NAME, m_strName);
+    DDX_Text(dx, IDC_BT_PIN_CODE, m_strPinCode);
+    DDV_MaxChars(dx, m_strPinCode, kPinCodeLimit);
+    DDX_Check(dx, IDC_BT_PAIRABLE, m_bPairable);
+    DDX_Text(dx, IDC_BT_MAXDT, m_strMaxDT);
+    DDX_Check(dx, IDC_BT_CONNECTABLE, m_bConnectable);
+    DDX_Check(dx, IDC_BT_DISCOVERABLE, m_bDiscoverable);
+    DDX_Text(dx, IDC_BT_LINK_TIMEOUT, m_strLinkTimeout);
+}
+
+std::optional<std::string> CBluetoothPage::Query(const char* command, const char* timeoutMessage,
+                                                 const char* failureMessage) {
+    CManagerWindow& main = GetManagerWindow();
+    const std::string reply = main.SendCommand(command, 0);
+    if (reply.empty()) {
+        MessageBox(timeoutMessage);
+        main.PostMessage(WM_RECONNECT);
+        return std::nullopt;
+    }
+    std::string stripped = StripLineEnd(reply);
+    if (Left(stripped, 3) != "+OK") {
+        MessageBox(failureMessage);
+        return std::nullopt;
+    }
+    return stripped;
+}
+
+bool CBluetoothPage::QueryName() {
+    const auto reply =
+        Query("BTName\r\n", "Get Bluetooth Information is timeout. Check Velmora42 and Try again.",
+              "Get BTName is Failed. Try again");
+    if (!reply)
+        return false;
+    m_strName = Mid(*reply, 4);
+    return true;
+}
+
+bool CBluetoothPage::QueryMaxDT() {
+    const auto reply = Query("Maxdt\r\n", "Get Maxdt is timeout. Check Velmora42 and Try again.",
+                             "Get Maxdt is Failed. Try again");
+    if (!reply)
+        return false;
+    m_strMaxDT = Mid(*reply, 8);
+    UpdateData(false);
+    return true;
+}
+
+bool CBluetoothPage::QueryLinkTimeout() {
+    const auto reply =
+        Query("Linkto\r\n", "Get LinkTimeout is timeout. Check Velmora42 and Try again.",
+              "Get LinkTimeout is Failed. Try again");
+    if (!reply)
+        return false;
+    // The value stands between a 17-character lead and a 4-character tail.
+    m_strLinkTimeout = Mid(*reply, 17, Length(*reply) - 21);
+    UpdateData(false);
+    return true;
+}
+
+bool CBluetoothPage::QueryScan() {
+    const auto reply = Query("Scan\r\n", "Get Scan is timeout. Check Velmora42 and Try again.",
+                             "Get Scan is Failed. Try again");
+    if (!reply)
+        return false;
+    // The appliance pads a lone flag with a blank on the side of the missing one.
+    const std::string value = Mid(*reply, 4);
+    if (value == "inquiry ") {
+        m_bDiscoverable = true;
+    } else if (value == " page") {
+        m_bConnectable = true;
+    } else if (value == "inquiry page") {
+        m_bDiscoverable = true;
+        m_bConnectable = true;
+    } else if (value == "noscan") {
+        m_bDiscoverable = false;
+        m_bConnectable = false;
+    }
+    UpdateData(false);
+    return true;
+}
+
+bool CBluetoothPage::QuerySecurity() {
+    const auto reply = Query("Secu\r\n", "Get Security is timeout. Check Velmora42 and Try again.",
+                             "Get Secu is Failed. Try again");
+    if (!reply)
+        return false;
+    const std::string value = Mid(*reply, 4);
+    if (value == "low" || value == "high")
+        SetSecurity(value);
+    return true;
+}
+
+bool CBluetoothPage::QueryPairable() {
+    const auto reply = Query("Pair\r\n", "Get Pairable is timeout. Check Velmora42 and Try again.",
+                             "Get Pair is Failed. Try again");
+    if (!reply)
+        return false;
+    const std::string value = Mid(*reply, 4);
+    if (value == "on")
+        m_bPairable = true;
+    else if (value == "off")
+        m_bPairable = false;
+    UpdateData(false);
+    return true;
+}
+
+void CBluetoothPage::LoadSettings() {
+    for (auto query : {&CBluetoothPage::QueryName, &CBluetoothPage::QueryMaxDT,
+                       &CBluetoothPage::QueryLinkTimeout, &CBluetoothPage::QueryScan,
+                       &CBluetoothPage::QuerySecurity, &CBluetoothPage::QueryPairable})
+        if (!(this->*query)())
+            return;
+    LoadLocalDevices();
+    // Whatever the listing gave: the spin offers what the devices counted last can carry.
+    auto& maxDT = Item<CSpinCtrl>(IDC_BT_MAXDT_SPIN);
+    maxDT.SetBuddy(IDC_BT_MAXDT);
+    maxDT.SetRange(0, kLinksPerLocalDevice * m_nLocalDevices);
+}
+
+void CBluetoothPage::OnRefresh() {
+    for (auto query :
+         {&CBluetoothPage::QueryName, &CBluetoothPage::QueryMaxDT, &CBluetoothPage::QueryScan,
+          &CBluetoothPage::QuerySecurity, &CBluetoothPage::QueryPairable})
+        if (!(this->*query)())
+            return;
+}
+
+void CBluetoothPage::LoadLocalDevices() {
+    auto& list = Item<CListViewCtrl>(IDC_BT_LOCAL_DEVICES);
+    list.DeleteAllItems();
+    CManagerWindow& main = GetManagerWindow();
+    const std::string reply = main.SendCommand("Stat\r\n", 1);
+    if (reply.empty()) {
+        MessageBox("Get Stat is timeout. Check Velmora42 and Try again.");
+        main.PostMessage(WM_RECONNECT);
+        return;
+    }
+    if (Left(reply, 4) == "-ERR") {
+        MessageBox("Stat is Failed. Try again");
+        return;
+    }
+    m_nLocalDevices = 0;
+    // Device lines, each ended by "\r\n", closed by "+OK"; a listing cut after a whole line
+    // is taken as it is, one cut inside a line is reported.
+    int start = 0;
+    while (start < Length(reply)) {
+        const int end = Find(reply, "\r\n", start);
+        if (end < 0) {
+            MessageBox(" Get Local Devices is imperfect. Try again");
+            return;
+        }
+        const std::string line = Mid(reply, start, end - start);
+        if (line == "+OK")
+            return;
+        const std::vector<std::string> fields = SplitDeviceLine(line);
+        const int row = list.InsertItem(m_nLocalDevices, fields[0]);
+        for (int column = 1; column < kLocalDeviceFields; ++column)
+            list.SetItemText(row, column, fields[static_cast<size_t>(column)]);
+        ++m_nLocalDevices;
+        start = end + 2;
+    }
+}
+
+std::string CBluetoothPage::GetSecurity() {
+    UpdateData(true);
+    const int selection = Item<CComboBoxCtrl>(IDC_BT_SECURITY).GetCurSel();
+    if (selection == 0)
+        m_strSecurity = "low";
+    else if (selection == 1)
+        m_strSecurity = "high";
+    return m_strSecurity;
+}
+
+void CBluetoothPage::SetSecurity(const std::string& security) {
+    Item<CComboBoxCtrl>(IDC_BT_SECURITY).SetCurSel(security == "high" ? 1 : 0);
+    UpdateData(false);
+}
+
+bool CBluetoothPage::Set(const std::string& command, const char* timeoutMessage,
+                         const char* failureMessage) {
+    CManagerWindow& main = GetManagerWindow();
+    const std::string reply = main.SendCommand(command, 0);
+    if (reply.empty()) {
+        MessageBox(timeoutMessage);
+        main.PostMessage(WM_RECONNECT);
+        return false;
+    }
+    UpdateData(false);
+    // Only a bare "+OK" is an acceptance; anything after it is not.
+    if (StripLineEnd(reply) != "+OK") {
+        MessageBox(failureMessage);
+        return false;
+    }
+    return true;
+}
+
+bool CBluetoothPage::SetScan() {
+    const char* const timeout = "Set Scan is timeout. Check Velmora42 and Try again.";
+    if (m_bDiscoverable && m_bConnectable)
+        return Set("Scan Inquiry page\r\n", timeout,
+                   "Discoverable and Connectable Setup Fail. Try again");
+    if (m_bDiscoverable)
+        return Set("Scan Inquiry\r\n", timeout, "Discoverable Setup Fail. Try again");
+    if (m_bConnectable)
+        return Set("Scan Page\r\n", timeout, "Connectable Setup Fail. Try again");
+    return Set("Scan noscan\r\n", timeout, "Noscan Setup Fail. Try again");
+}
+
+void CBluetoothPage::OnApply() {
+    const bool noMaxDT = GetDlgItemText(IDC_BT_MAXDT).empty();
+    const bool noName = GetDlgItemText(IDC_BT_NAME).empty();
+    const bool noLinkTimeout = GetDlgItemText(IDC_BT_LINK_TIMEOUT).empty();
+    const bool withPinCode = !GetDlgItemText(IDC_BT_PIN_CODE).empty();
+    if (noMaxDT && noName && noLinkTimeout) {
+        MessageBox("Fill the Maxdt and Velmora42 Name");
+        return;
+    }
+    if (noMaxDT) {
+        MessageBox("Fill the Maxdt");
+        return;
+    }
+    if (noName) {
+        MessageBox("Fill the Velmora42 Name");
+        return;
+    }
+    if (noLinkTimeout) {
+        MessageBox("Fill the LinkTimeout");
+        return;
+    }
+    if (!UpdateData(true))
+        return;
+    if (!Set("BTName " + m_strName + "\r\n",
+             "Set Bluetooth Information is timeout. Check Velmora42 and Try again.",
+             "BTName Setup Fail. Try again") ||
+        !Set("Maxdt " + m_strMaxDT + "\r\n", "Set Maxdt is timeout. Check Velmora42 and Try again.",
+             "Maxdt Setup Fail. Try again") ||
+        !Set("Linkto " + m_strLinkTimeout + "\r\n",
+             "Set LinkTimeout is timeout. Check Velmora42 and Try again.",
+             "LinkTimeout Setup Fail. Try again") ||
+        !Set("Secu " + GetSecurity() + "\r\n",
+             "Set Security is timeout. Check Velmora42 and Try again.",
+             "Security Setup Fail. Try again"))
+        return;
+    if (withPinCode && !Set("Pin " + m_strPinCode + "\r\n",
+                            "Set Pin Code is timeout. Check Velmora42 and Try again.",
+                            "Pin Code Setup Fail. Try again"))
+        return;
+    if (!Set(std::string("Pair ") + (m_bPairable ? "on" : "off") + "\r\n",
+             "Set Pairable is timeout. Check Velmora42 and Try again.",
+             "Pairable Setup Fail. Try again") ||
+        !SetScan())
+        return;
+    m_bApplied = true;
+    // The code is not left on screen; the member keeps it for the next showing.
+    SetDlgItemText(IDC_BT_PIN_CODE, "");
+}
