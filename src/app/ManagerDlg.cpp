@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "modes/ModePage.h"
+#include "pages/BluetoothPage.h"
 #include "pages/ConnectionsPage.h"
 #include "pages/InformationPage.h"
 #include "pages/NeighborhoodsPage.h"
@@ -113,6 +114,24 @@ void CManagerDlg::SelectFirstTab() {
     m_tabCtrl.SetCurSel(0);
     PostNotification(MakeNotification(IDC_PAGE_TAB, NM_CLICK));
     PostNotification(MakeNotification(IDC_PAGE_TAB, TCN_SELCHANGE));
+}
+
+CTabPage* CManagerDlg::FindPage(int resourceId) const {
+    for (int i = 0; i < CPageTabCtrl::kPageCount; ++i)
+        if (m_tabCtrl.Page(i).Resource().id == resourceId)
+            return &m_tabCtrl.Page(i);
+    return nullptr;
+}
+
+void CManagerDlg::RecreatePages() {
+    m_tabCtrl.CreatePages();
+}
+
+void CManagerDlg::OnControlConnectionReplaced() {
+    CBluetoothPage& bluetooth = m_tabCtrl.BluetoothPage();
+    bluetooth.m_strName.clear();
+    bluetooth.m_strPinCode.clear();
+    bluetooth.m_strMaxDT.clear();
 }
 
 void CManagerDlg::OnReconnect() {

@@ -28,6 +28,12 @@ public:
     // page 0 is refreshed (unless it was the current tab) and shown.
     void SelectFirstTab();
 
+    CTabPage* FindPage(int resourceId) const override;
+    void RecreatePages() override;
+    // A new connection may lead to another appliance: the Bluetooth page forgets the name,
+    // PIN code and MaxDT it held.
+    void OnControlConnectionReplaced() override;
+
     // The index of the tab that the last tab click refreshed (-1: none yet).
     int m_nCurTab = -1;
     CPageTabCtrl m_tabCtrl;
