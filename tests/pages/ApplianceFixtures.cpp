@@ -1,0 +1,126 @@
+#include "ApplianceFixtures.h"
+
+#include "discovery/ManagerWindow.h"
+
+namespace {
+
+CDiscoveryTarget LoopbackDiscovery() {
+    CDiscoveryTarget target;
+    target.address = "127.0.0.1";
+    target.port = 9; // discard: nothing answers
+    return target;
+}
+
+// Keeps the main dialog open for `whileOpen`, then closes it.
+void RunMainDialog(CTestBackend& backend, CManagerApp& app,
+                   const std::function<void(CManagerDlg&)>& whileOpen) {
+    bool opened = false;
+    backend.OnModal(IDD_MANAGER_DIALOG, [&](CDialog& dialog) {
+        backend.Pump();
+        opened = !dialog.IsEnded();
+        if (opened)
+            whileOpen(static_cast<CManagerDlg&>(dialog));
+        dialog.PostMessage(WM_CLOSE);
+        backend.Pump();
+    });
+    app.InitInstance(LoopbackDiscovery());
+    EXPECT_TRUE(opened) << "the main window closed before the test could act on it";
+}
+
+} // namespace
+
+CScriptedApplianceTest::CScriptedApplianceTest()
+    : replies{
+          {"Ver\r\n", "+OK Ver 1.7.3\r\n"},
+          {"Mode\r\n", "+OK Server Mode\r\n"},
+          {"help\r\n", "+OK BTNAME MAXDT LINKTO SCAN SECU PAIR PIN STAT VER MODE REBOOT\r\n"},
+          {"BTName\r\n", "+OK Velmora42-1\r\n"},
+          {"Maxdt\r\n", "+OK MAX 7\r\n"},
+          {"Linkto\r\n", "+OK LinkTimeout: 25 sec\r\n"},
+          {"Scan\r\n", "+OK inquiry page\r\n"},
+          {"Secu\r\n", "+OK low\r\n"},
+          {"Pair\r\n", "+OK on\r\n"},
+          {"Stat\r\n", "0|00:0B:CE:20:00:01|10|20|0|0\r\n+OK\r\n"},
+      } {
+    channel.SetResponder([this](std::string_view line) {
+        const auto it = replies.find(std::string(line));
+        const std::string reply = it == replies.end() ? "+OK\r\n" : it->second;
+        return reply.empty() ? CScriptedChannel::Pieces{} : CScriptedChannel::Pieces{{0, reply}};
+    });
+    backend.OnModal(IDD_SEARCH, [this](CDialog& search) {
+        CManagerWindow& main = GetManagerWindow();
+        main.AttachChannel(&channel);
+        if (fillRecord)
+            fillRecord(main.m_searchDlg);
+        search.EndDialog(IDOK);
+    });
+}
+
+void CScriptedApplianceTest::Run(const std::function<void(CManagerDlg&)>& whileOpen) {
+    RunMainDialog(backend, app, whileOpen);
+}
+
+std::vector<std::string> CScriptedApplianceTest::TakeSent() {
+    const auto& sent = channel.Sent();
+    std::vector<std::string> lines(sent.begin() + static_cast<std::ptrdiff_t>(m_nSentTaken),
+                                   sent.end());
+    m_nSentTaken = sent.size();
+    return lines;
+}
+
+std::vector<std::string> CScriptedApplianceTest::TakeMessageBoxes() {
+    const auto& boxes = backend.MessageBoxes();
+    std::vector<std::string> texts(boxes.begin() + static_cast<std::ptrdiff_t>(m_nBoxesTaken),
+                                   boxes.end());
+    m_nBoxesTaken = boxes.size();
+    return texts;
+}
+
+int CScriptedApplianceTest::SearchRuns() const {
+    const auto& history = backend.ModalHistory();
+    return static_cast<int>(std::count(history.begin(), history.end(), IDD_SEARCH));
+}
+
+CSimulatedApplianceTest::CSimulatedApplianceTest() : simulator(sim::SimulatorOptions::loopback()) {
+    backend.OnModal(IDD_SEARCH, [this](CDialog& search) {
+        CManagerWindow& main = GetManagerWindow();
+        CSearchDlg& record = main.m_searchDlg;
+        FillRecordFrom(simulator.state(0), record);
+        record.m_strIP = simulator.controlAddress(0);
+        record.m_nPort = simulator.controlPort(0);
+        record.m_strPort = std::to_string(record.m_nPort);
+        record.m_strIPAddress = record.m_strIP;
+        record.m_strControlPort = record.m_strPort;
+        main.m_strUserID = "admin";
+        main.m_strPassword = "velmora";
+        CControlSocket* socket = main.CreateControlSocket();
+        ASSERT_NE(socket, nullptr);
+        ASSERT_TRUE(socket->Connect(record.m_strIP, record.m_nPort));
+        ASSERT_TRUE(main.Login());
+        search.EndDialog(IDOK);
+    });
+}
+
+void CSimulatedApplianceTest::SetUp() {
+    std::string error;
+    ASSERT_TRUE(simulator.start(&error)) << error;
+}
+
+void CSimulatedApplianceTest::Run(const std::function<void(CManagerDlg&)>& whileOpen) {
+    RunMainDialog(backend, app, whileOpen);
+}
+
+std::vector<std::string> CSimulatedApplianceTest::TakeTranscript() {
+    std::vector<std::string> lines = simulator.transcript(0);
+    simulator.clearTranscript(0);
+    return lines;
+}
+
+void FillRecordFrom(const sim::ApplianceState& state, CSearchDlg& search) {
+    search.m_strBtName = state.btName;
+    search.m_strModelCode = state.modelCode;
+    search.m_strSerialNumber = state.serialNumber;
+    search.m_strMACAddress = state.macAddress;
+    search.m_strProductName = state.productName;
+    search.m_strBdAddr = state.bdAddress;
+}

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "ApplianceFixtures.h"
+#include "modes/ModePage.h"
+#include "pages/InformationPage.h"
+#include "pages/RebootDlg.h"
+#include "ui/AnimationCtrl.h"
+#include "ui/EditCtrl.h"
+#include "ui/testing/Input.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A loopback port nothing listens on: bound by the system, then released.
+int ClosedLoopbackPort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        ADD_FAILURE() << "no loopback port";
+        return 0;
+    }
+    ::close(fd);
+    return ntohs(address.sin_port);
+}
+
+TEST(RebootDlgTest, AnimatesWhileItsWindowIsOpen) {
+    CTestBackend backend;
+    CApplication app{backend};
+    CRebootDlg progress;
+    ASSERT_TRUE(progress.Create());
+    EXPECT_TRUE(progress.IsWindowVisible());
+    EXPECT_EQ(progress.Host(), nullptr);
+    auto& animation = progress.Item<CAnimationCtrl>(IDC_REBOOT_ANIMATION);
+    EXPECT_EQ(animation.Clip(), IDR_REBOOT_CLIP);
+    EXPECT_TRUE(animation.IsPlaying());
+    progress.DestroyWindow();
+    EXPECT_FALSE(animation.IsPlaying());
+}
+
+class RebootTest : public CScriptedApplianceTest {
+protected:
+    static void ClickReboot(CManagerDlg& dlg) {
+        ClickTab(dlg, IDC_PAGE_TAB, 5);
+        ClickButton(dlg.m_tabCtrl.InformationPage(), IDC_INFO_REBOOT);
+    }
+};
+
+TEST_F(RebootTest, ARefusedRebootKeepsTheConnection) {
+    replies["Reboot\r\n"] = "-ERR\r\n";
+    Run([&](CManagerDlg& dlg) {
+        ClickReboot(dlg);
+        EXPECT_EQ(TakeMessageBoxes(), Lines{"Reboot is Failed. Try again"});
+        EXPECT_NE(dlg.m_pSocket, nullptr);
+        EXPECT_EQ(backend.GetTickCount(), 0u);
+        backend.Pump();
+        EXPECT_EQ(SearchRuns(), 1);
+    });
+}
+
+TEST_F(RebootTest, AnUnansweredRebootSearchesAgain) {
+    replies["Reboot\r\n"] = "";
+    Run([&](CManagerDlg& dlg) {
+        ClickReboot(dlg);
+        EXPECT_EQ(TakeMessageBoxes(), Lines{"Reboot is timeout. Check Velmora42 and Try again."});
+        backend.Pump();
+        EXPECT_EQ(SearchRuns(), 2);
+    });
+}
+
+TEST_F(RebootTest, AnApplianceThatStaysAwayLeadsToTheSearchDialog) {
+    const int port = ClosedLoopbackPort();
+    fillRecord = [port](CSearchDlg& search) {
+        search.m_strIP = "127.0.0.1";
+        search.m_nPort = port;
+    };
+    int pauses = 0;
+    bool blockedThroughout = true;
+    Run([&](CManagerDlg& dlg) {
+        backend.OnRepaint([&] {
+            ++pauses;
+            blockedThroughout = blockedThroughout && backend.IsBlocked();
+        });
+        const std::uint64_t before = backend.GetTickCount();
+        ClickReboot(dlg);
+        backend.OnRepaint({});
+        const std::uint64_t elapsed = backend.GetTickCount() - before;
+        // 15 s of downtime, then attempts 200 ms apart until 15 s more have passed.
+        EXPECT_GE(elapsed, 30000u);
+        EXPECT_LE(elapsed, 30000u + CInformationPage::kReconnectPauseMs);
+        EXPECT_GE(pauses, 1 + 75);
+        EXPECT_TRUE(blockedThroughout);
+        EXPECT_EQ(TakeMessageBoxes(), Lines{"Reboot is failed"});
+        TakeSent();
+        backend.Pump();
+        EXPECT_EQ(SearchRuns(), 2);
+        EXPECT_EQ(dlg.m_tabCtrl.GetCurSel(), 0);
+        EXPECT_EQ(TakeSent(), Lines{"Mode\r\n"});
+    });
+}
+
+class RebootOnSimulatorTest : public CSimulatedApplianceTest {
+protected:
+    // The rebooting appliance stays away until the clock reaches `backAfterMs` after the
+    // click, then takes connections again.
+    void RebootAndComeBackAfter(CManagerDlg& dlg, std::uint64_t backAfterMs) {
+        simulator.setRebootDowntimeMs(0, 600000);
+        ClickTab(dlg, IDC_PAGE_TAB, 5);
+        const std::uint64_t start = backend.GetTickCount();
+        bool back = false;
+        backend.OnRepaint([&, start] {
+            if (back || backend.GetTickCount() - start < backAfterMs)
+                return;
+            simulator.stop();
+            ASSERT_TRUE(simulator.start());
+            back = true;
+        });
+        TakeTranscript();
+        ClickButton(dlg.m_tabCtrl.InformationPage(), IDC_INFO_REBOOT);
+        backend.OnRepaint({});
+        EXPECT_TRUE(back);
+        elapsed = backend.GetTickCount() - start;
+    }
+
+    std::uint64_t elapsed = 0;
+};
+
+TEST_F(RebootOnSimulatorTest, BackAfterTheWaitTheApplianceIsLoggedInAgain) {
+    Run([&](CManagerDlg& dlg) {
+        RebootAndComeBackAfter(dlg, 15000);
+        EXPECT_EQ(elapsed, 15000u); // the first attempt connects
+        EXPECT_TRUE(backend.MessageBoxes().empty());
+        EXPECT_EQ(TakeTranscript(), Lines{"Reboot"});
+        backend.Pump();
+        // WM_RELOGIN: a fresh log, the login again, then the first tab is read.
+        EXPECT_EQ(TakeTranscript(), (Lines{"User admin", "Pass velmora", "Mode"}));
+        EXPECT_EQ(dlg.m_tabCtrl.GetCurSel(), 0);
+        EXPECT_TRUE(dlg.m_tabCtrl.ModePage().IsWindowVisible());
+        EXPECT_EQ(dlg.GetDlgItemText(IDC_LOG).rfind("User admin\r\n", 0), 0u);
+    });
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+TEST_F(RebootOnSimulatorTest, BackDuringTheAttemptsTheApplianceIsLoggedInAgain) {
+    Run([&](CManagerDlg& dlg) {
+        RebootAndComeBackAfter(dlg, 20000);
+        EXPECT_GE(elapsed, 20000u);
+        EXPECT_LE(elapsed, 20000u + CInformationPage::kReconnectPauseMs);
+        backend.Pump();
+        EXPECT_EQ(TakeTranscript(), (Lines{"Reboot", "User admin", "Pass velmora", "Mode"}));
+        EXPECT_EQ(dlg.m_tabCtrl.ModePage().m_strMode, "Server");
+    });
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+} // namespace
