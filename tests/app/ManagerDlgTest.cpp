@@ -4,6 +4,7 @@
 #include "app/ManagerApp.h"
 #include "app/ManagerDlg.h"
 #include "pages/ConnectionsPage.h"
+#include "protocol/testing/ScriptedChannel.h"
 #include "ui/testing/Input.h"
 #include "ui/testing/TestBackend.h"
 
@@ -20,7 +21,7 @@ protected:
             dialog.PostMessage(WM_CLOSE);
             backend.Pump();
         });
-        app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9});
+        app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9, {}});
     }
 
     CTestBackend backend;
@@ -100,17 +101,26 @@ TEST_F(ManagerDlgTest, AReconnectWhoseSearchIsCancelledEndsTheApplication) {
         backend.Pump();
         EXPECT_TRUE(dialog.IsEnded());
     });
-    app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9});
+    app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9, {}});
 }
 
 TEST_F(ManagerDlgTest, TheDisconnectMessageEndsTheApplication) {
-    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    // An appliance that answers the start-up queries, so that no other message shows.
+    CScriptedChannel appliance;
+    appliance.SetResponder([](std::string_view line) {
+        return CScriptedChannel::Pieces{
+            {0, line == "Mode\r\n" ? "+OK Server Mode\r\n" : "+OK\r\n"}};
+    });
+    backend.OnModal(IDD_SEARCH, [&](CDialog& search) {
+        GetManagerWindow().AttachChannel(&appliance);
+        search.EndDialog(IDOK);
+    });
     backend.OnModal(IDD_MANAGER_DIALOG, [&](CDialog& dialog) {
         dialog.SendMessage(WM_SOCKET_CLOSE);
         backend.Pump();
         EXPECT_TRUE(dialog.IsEnded());
     });
-    app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9});
+    app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9, {}});
     EXPECT_EQ(backend.MessageBoxes(), std::vector<std::string>{"Velmora42 has been disconnected."});
     EXPECT_EQ(backend.MessageBoxCaptions(), std::vector<std::string>{"Velmora42 Manager"});
 }
