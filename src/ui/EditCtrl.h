@@ -28,7 +28,10 @@ public:
     bool IsReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(bool readOnly = true);
     int GetLimitText() const { return m_nLimit; }
-    void SetLimitText(int limit) { m_nLimit = limit; }
+    void SetLimitText(int limit) {
+        m_nLimit = limit;
+        Changed();
+    }
     int GetLineCount() const;
 
     // The operator's input, delivered by a renderer or a test on the UI thread.
