@@ -50,9 +50,10 @@ public:
     // Shows a modal message box and returns the id of the button pressed (IDOK, ...).
     virtual int MessageBox(CDialog* owner, std::string_view text, std::string_view caption,
                            UINT type) = 0;
-    // Shows a popup menu at `screen` (pixels) and returns the id chosen, 0 for none.
+    // Shows a popup menu at `point`, in pixels of `owner`'s client area (CDialog's
+    // TrackPopupMenu passes its client point on), and returns the id chosen, 0 for none.
     virtual UINT TrackPopupMenu(CDialog& owner, const std::vector<CMenuItem>& items,
-                                CPoint screen) = 0;
+                                CPoint point) = 0;
 
     // Window timers: WM_TIMER with `id` to `dialog` every `elapse` ms until killed.
     virtual void SetTimer(CDialog& dialog, UINT id, UINT elapse) = 0;
