@@ -1,5 +1,7 @@
 #include "pages/InformationPage.h"
 
+#include <cstdint>
+
 #include "discovery/ManagerWindow.h"
 #include "pages/BluetoothPage.h"
 #include "pages/RebootDlg.h"
@@ -126,6 +128,8 @@ void CInformationPage::OnReboot() {
     main.DeleteControlSocket();
     Reconnection result;
     {
+        // The progress window lives exactly as long as the waiting: whatever the outcome,
+        // it is gone before anything else shows.
         CRebootDlg progress;
         if (!progress.Create())
             MessageBox("Create error");
@@ -139,7 +143,7 @@ void CInformationPage::OnReboot() {
         MessageBox("Reboot is failed");
         main.PostMessage(WM_RECONNECT);
         break;
-    case Reconnection::NoSocket:
+    case Reconnection::NoSocket: // the system gave no socket: nothing more to do
         break;
     }
 }
