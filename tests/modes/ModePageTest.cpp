@@ -288,23 +288,6 @@ TEST_F(ModePageTest, SearchReplacesEveryPageWithoutReadingAnything) {
     });
 }
 
-TEST_F(ModePageTest, ModeDialogsCarryTheirCaptions) {
-    const std::pair<std::unique_ptr<CDialog>, const char*> dialogs[] = {
-        {std::make_unique<CServerModeDlg>(), "Server Mode"},
-        {std::make_unique<CClientModeDlg>(), "Client Mode"},
-        {std::make_unique<CClientSettingDlg>(), "Client Setting"},
-        {std::make_unique<CVertexModeDlg>(), "Vertex Mode"},
-        {std::make_unique<CRepeaterModeDlg>(), "Repeater Mode"},
-        {std::make_unique<CSerialHubModeDlg>(), "Serial Hub Mode"},
-        {std::make_unique<CSerialPortDlg>(), "Serial Port Setup"},
-    };
-    for (const auto& [dialog, caption] : dialogs) {
-        EXPECT_EQ(dialog->GetWindowText(), caption);
-        EXPECT_NE(dialog->GetDlgItem(IDOK), nullptr);
-        EXPECT_NE(dialog->GetDlgItem(IDCANCEL), nullptr);
-    }
-}
-
 class ModePageOnSimulatorTest : public CSimulatedApplianceTest {};
 
 TEST_F(ModePageOnSimulatorTest, ReadsAndSwitchesTheSimulatedAppliance) {

@@ -353,15 +353,6 @@ TEST_F(BluetoothPageTest, ASetTimeOutReportsAndSearchesAgain) {
     });
 }
 
-TEST_F(BluetoothPageTest, ThePinCodeTakesAtMostEighteenCharacters) {
-    Run([&](CManagerDlg& dlg) {
-        CBluetoothPage& page = OpenPage(dlg);
-        FillSettings(page);
-        TypeChars(page, IDC_BT_PIN_CODE, "12345678901234567890");
-        EXPECT_EQ(page.GetDlgItemText(IDC_BT_PIN_CODE), "123456789012345678");
-    });
-}
-
 TEST_F(BluetoothPageTest, ANewConnectionEmptiesNamePinAndMaxDT) {
     Run([&](CManagerDlg& dlg) {
         CBluetoothPage& page = OpenPage(dlg);
