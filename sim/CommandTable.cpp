@@ -1,0 +1,32 @@
+#include "sim/CommandTable.h"
+
+namespace sim {
+
+const CommandTable& CommandTable::standard() {
+    static const CommandTable table = [] {
+        CommandTable made;
+        addModeCommands(made);
+        addServerCommands(made);
+        addClientCommands(made);
+        addSerialCommands(made);
+        addBluetoothCommands(made);
+        addNetworkCommands(made);
+        return made;
+    }();
+    return table;
+}
+
+void CommandTable::add(const std::string& word, const std::string& helpWord,
+                       CommandHandler handler) {
+    m_entries[word] = Entry{helpWord, std::move(handler)};
+}
+
+Reply CommandTable::dispatch(CommandContext& context, const CommandLine& command) const {
+    const auto found = m_entries.find(command.word);
+    if (found == m_entries.end() || !context.state.supports(found->second.helpWord)) {
+        return Reply::error("Unknown command");
+    }
+    return found->second.handler(context, command);
+}
+
+} // namespace sim
