@@ -122,18 +122,11 @@ TEST_F(EndToEnd, TheBroadcastFindsThreeAppliancesAndConnectLogsInToTheChosenOne)
         });
     ASSERT_TRUE(mainReached);
     const Strings transcript = appliances->transcript(1);
-    ASSERT_GE(transcript.size(), 3u);
+    ASSERT_GE(transcript.size(), 2u);
     EXPECT_EQ(transcript[0], "User " + chosen.user);
     EXPECT_EQ(transcript[1], "Pass " + chosen.password);
-    // Then the main window's first commands, in this order, and nothing else.
-    const Strings firstCommands{"Ver", "Mode", "help"};
-    auto expected = firstCommands.begin();
-    for (auto line = transcript.begin() + 2; line != transcript.end(); ++line) {
-        expected = std::find(expected, firstCommands.end(), *line);
-        ASSERT_NE(expected, firstCommands.end()) << "unexpected or repeated: " << *line;
-        ++expected;
-    }
-    EXPECT_EQ(transcript.back(), "help");
+    // Then the main window's first commands, in this order.
+    EXPECT_EQ(Strings(transcript.begin() + 2, transcript.end()), (Strings{"Ver", "Mode", "help"}));
     EXPECT_TRUE(appliances->transcript(0).empty());
 }
 
