@@ -196,10 +196,13 @@ TEST_F(ConnectTest, ALoginTimeOutAsksForAReconnectThatTheOpenSearchDialogAbsorbs
 }
 
 TEST_F(ConnectTest, ThePortIsTheLeadingNumberOfItsText) {
-    LogInAs("admin", "secret");
-    LogInAs("admin", "secret");
+    for (int login = 0; login < 3; ++login)
+        LogInAs("admin", "secret");
     Run(
         [&](CSearchDlg& search) {
+            // Nothing listens on this loopback address.
+            ConnectTo(search, "127.45.67.89", "9097abc");
+            EXPECT_EQ(search.m_nPort, 9097);
             ConnectTo(search, "127.0.0.1", "port");
             EXPECT_EQ(search.m_nPort, 0);
             ASSERT_TRUE(GetManagerWindow().m_pSocket); // created, not connected
@@ -212,7 +215,8 @@ TEST_F(ConnectTest, ThePortIsTheLeadingNumberOfItsText) {
             EXPECT_TRUE(main.m_pSocket->IsConnected());
         });
     EXPECT_TRUE(mainReached);
-    EXPECT_EQ(searchMessages, Strings{"Velmora42 Connection is failed"});
+    EXPECT_EQ(searchMessages,
+              (Strings{"Velmora42 Connection is failed", "Velmora42 Connection is failed"}));
 }
 
 TEST_F(ConnectTest, TheTypedAddressPicksTheRecordOfTheRowThatAnnouncedIt) {
