@@ -16,11 +16,6 @@ CReplyBuilder Reply(const Bytes& prefix = {}) {
     return reply;
 }
 
-TEST(DiscoveryCodec, TheRequestIsTheFourFixedBytes) {
-    EXPECT_EQ(Bytes(kDiscoveryRequest.begin(), kDiscoveryRequest.end()),
-              (Bytes{0xFA, 0x05, 0x21, 0xEA}));
-}
-
 TEST(DiscoveryCodec, EachTypeBecomesItsText) {
     CAnnouncement announcement;
     announcement.ip = {192, 168, 0, 5};
