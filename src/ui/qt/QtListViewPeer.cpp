@@ -1,0 +1,250 @@
+#include "ui/qt/QtListViewPeer.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTableWidget>
+#include <algorithm>
+#include <set>
+
+#include "ui/qt/QtFonts.h"
+#include "ui/qt/QtImages.h"
+#include "ui/qt/QtText.h"
+
+namespace {
+
+Qt::Alignment ToQt(ColumnAlign align) {
+    switch (align) {
+    case ColumnAlign::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case ColumnAlign::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case ColumnAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+bool SameColumns(const std::vector<CListViewCtrl::Column>& a,
+                 const std::vector<CListViewCtrl::Column>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.header == y.header && x.width == y.width && x.align == y.align;
+    });
+}
+
+bool Shows(const QTableWidgetItem& item, const std::string& text) {
+    return item.text() == QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QTableWidget* MakeTable(const CListViewCtrl& list, QWidget* window) {
+    auto* table = new QTableWidget(window);
+    if (list.HasStyle(ControlStyle::FixedFont))
+        table->setFont(FixedFont(window->font()));
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(std::max(18, table->fontMetrics().height() + 4));
+    QHeaderView* header = table->horizontalHeader();
+    header->setHighlightSections(false);
+    // A click on a header would select a column behind the control's back.
+    header->setSectionsClickable(false);
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The control decides the selection; Qt only shows it.
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setSelectionBehavior(list.HasStyle(ControlStyle::FullRowSelect)
+                                    ? QAbstractItemView::SelectRows
+                                    : QAbstractItemView::SelectItems);
+    table->setShowGrid(list.HasStyle(ControlStyle::GridLines));
+    table->setWordWrap(false);
+    table->setIconSize(QSize(16, 16));
+    table->setTabKeyNavigation(false);
+    table->setCornerButtonEnabled(false);
+    table->setSortingEnabled(false);
+    table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    table->setContextMenuPolicy(Qt::PreventContextMenu);
+    table->setFocusPolicy(Qt::StrongFocus);
+    return table;
+}
+
+} // namespace
+
+CQtListViewPeer::CQtListViewPeer(CListViewCtrl& list, QWidget* window)
+    : CQtPeer(list, MakeTable(list, window)) {
+    Table()->viewport()->installEventFilter(this);
+    Table()->installEventFilter(this);
+    connect(Table()->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            [this](int column) {
+                if (FromOperator())
+                    ControlAs<CListViewCtrl>().HeaderDoubleClickByUser(column);
+            });
+}
+
+QTableWidget* CQtListViewPeer::Table() const {
+    return static_cast<QTableWidget*>(Widget());
+}
+
+void CQtListViewPeer::RefreshWidget() {
+    RefreshColumns();
+    RefreshRows();
+    RefreshSelection();
+}
+
+void CQtListViewPeer::RefreshColumns() {
+    const auto& columns = ControlAs<CListViewCtrl>().Columns();
+    // Widths are applied only when the columns change, so the operator's resizing stays.
+    if (SameColumns(columns, m_shownColumns) &&
+        Table()->columnCount() == static_cast<int>(columns.size()))
+        return;
+    QTableWidget* table = Table();
+    table->setColumnCount(static_cast<int>(columns.size()));
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+        const CListViewCtrl::Column& column = columns[static_cast<size_t>(i)];
+        auto* header = new QTableWidgetItem(FromLatin1(column.header));
+        header->setTextAlignment(ToQt(column.align));
+        table->setHorizontalHeaderItem(i, header);
+        table->setColumnHidden(i, column.width <= 0);
+        if (column.width > 0)
+            table->setColumnWidth(i, column.width);
+    }
+    m_shownColumns = columns;
+}
+
+void CQtListViewPeer::RefreshRows() {
+    const CListViewCtrl& list = ControlAs<CListViewCtrl>();
+    QTableWidget* table = Table();
+    const auto& rows = list.Rows();
+    const auto& images = list.ImageList();
+    table->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const CListViewCtrl::Row& row = rows[static_cast<size_t>(r)];
+        for (int c = 0; c < table->columnCount(); ++c) {
+            QTableWidgetItem* item = table->item(r, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                table->setItem(r, c, item);
+            }
+            const std::string text = list.GetItemText(r, c);
+            if (!Shows(*item, text))
+                item->setText(FromLatin1(text));
+            const Qt::Alignment align = ToQt(m_shownColumns[static_cast<size_t>(c)].align);
+            if (item->textAlignment() != static_cast<int>(align))
+                item->setTextAlignment(align);
+            if (c != 0)
+                continue;
+            const bool hasImage = row.image >= 0 && row.image < static_cast<int>(images.size());
+            const int imageId = hasImage ? images[static_cast<size_t>(row.image)] : 0;
+            if (item->data(Qt::UserRole).toInt() != imageId) {
+                item->setData(Qt::UserRole, imageId);
+                item->setIcon(imageId ? QIcon(ResourceImage(imageId)) : QIcon());
+            }
+        }
+    }
+}
+
+void CQtListViewPeer::RefreshSelection() {
+    const auto& rows = ControlAs<CListViewCtrl>().Rows();
+    QTableWidget* table = Table();
+    if (table->columnCount() == 0)
+        return;
+    std::set<int> wanted;
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+        if (rows[static_cast<size_t>(r)].selected)
+            wanted.insert(r);
+    std::set<int> shown;
+    for (const QModelIndex& index : table->selectionModel()->selectedIndexes())
+        shown.insert(index.row());
+    if (wanted == shown)
+        return;
+    const bool fullRow = table->selectionBehavior() == QAbstractItemView::SelectRows;
+    const int lastColumn = fullRow ? table->columnCount() - 1 : 0;
+    QItemSelection selection;
+    for (int r : wanted)
+        selection.select(table->model()->index(r, 0), table->model()->index(r, lastColumn));
+    table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!wanted.empty())
+        table->selectionModel()->setCurrentIndex(table->model()->index(*wanted.begin(), 0),
+                                                 QItemSelectionModel::NoUpdate);
+}
+
+CPoint CQtListViewPeer::ClientPoint(const QPoint& viewportPosition) const {
+    const QPoint inTable = Table()->viewport()->mapTo(Table(), viewportPosition);
+    return CPoint{inTable.x() - Table()->frameWidth(), inTable.y() - Table()->frameWidth()};
+}
+
+bool CQtListViewPeer::eventFilter(QObject* watched, QEvent* event) {
+    if (!FromOperator())
+        return false;
+    if (watched == Table()->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            return OnMouse(static_cast<QMouseEvent*>(event));
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseMove:
+            // Qt would select by itself; the press has told the control already.
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (watched == Table() && event->type() == QEvent::KeyPress)
+        return OnKey(static_cast<const QKeyEvent*>(event));
+    return false;
+}
+
+bool CQtListViewPeer::OnMouse(QMouseEvent* event) {
+    const QPoint position = event->position().toPoint();
+    const int row = Table()->rowAt(position.y());
+    const CPoint point = ClientPoint(position);
+    Table()->setFocus(Qt::MouseFocusReason);
+    if (!Control())
+        return true;
+    CListViewCtrl& list = ControlAs<CListViewCtrl>();
+    if (event->button() == Qt::LeftButton)
+        list.ClickByUser(row, point);
+    else if (event->button() == Qt::RightButton)
+        list.RightClickByUser(row, point);
+    return true;
+}
+
+bool CQtListViewPeer::OnKey(const QKeyEvent* event) {
+    CListViewCtrl& list = ControlAs<CListViewCtrl>();
+    const int count = list.GetItemCount();
+    if (count == 0)
+        return false;
+    const int current = list.GetSelectedItem();
+    const int rowHeight = std::max(1, Table()->verticalHeader()->defaultSectionSize());
+    const int page = std::max(1, Table()->viewport()->height() / rowHeight - 1);
+    int target = current;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        target = current < 0 ? 0 : current - 1;
+        break;
+    case Qt::Key_Down:
+        target = current < 0 ? 0 : current + 1;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = count - 1;
+        break;
+    case Qt::Key_PageUp:
+        target = current - page;
+        break;
+    case Qt::Key_PageDown:
+        target = current + page;
+        break;
+    default:
+        return false;
+    }
+    target = std::clamp(target, 0, count - 1);
+    if (target != current)
+        list.SelectByUser(target);
+    if (Control() && target < Table()->rowCount() && Table()->columnCount() > 0)
+        Table()->scrollToItem(Table()->item(target, 0));
+    return true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <vector>
+
+#include "ui/ListViewCtrl.h"
+#include "ui/qt/QtPeer.h"
+
+class QKeyEvent;
+class QMouseEvent;
+class QTableWidget;
+
+// A report-style list view on a QTableWidget: columns with header text, width and alignment
+// (width 0 hides a column), grid lines, an image per row. The control owns the selection:
+// clicks, right-clicks, arrow keys and header double-clicks go to the control's input calls
+// (which notify), and the widget only shows the rows the control selected.
+class CQtListViewPeer final : public CQtPeer {
+public:
+    CQtListViewPeer(CListViewCtrl& list, QWidget* window);
+
+protected:
+    void RefreshWidget() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QTableWidget* Table() const;
+    void RefreshColumns();
+    void RefreshRows();
+    void RefreshSelection();
+    bool OnMouse(QMouseEvent* event);
+    bool OnKey(const QKeyEvent* event);
+    // A position in the viewport as the list's client coordinates (header included).
+    CPoint ClientPoint(const QPoint& viewportPosition) const;
+
+    std::vector<CListViewCtrl::Column> m_shownColumns;
+};
