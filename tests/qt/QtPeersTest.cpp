@@ -1,0 +1,290 @@
+// Widgets and controls in step both ways: code changes show without notifications, the
+// operator's input reaches the control once, in the framework's order.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+
+#include "QtFixture.h"
+#include "Recording.h"
+#include "SampleDialogs.h"
+#include "ui/ButtonCtrl.h"
+#include "ui/ComboBoxCtrl.h"
+#include "ui/EditCtrl.h"
+#include "ui/IpAddressCtrl.h"
+#include "ui/Text.h"
+
+namespace {
+
+using namespace SampleId;
+using Entries = std::vector<std::string>;
+
+class CControlsRecorder : public CRecording<CSampleControlsDlg> {
+public:
+    CControlsRecorder() {
+        using Self = CControlsRecorder;
+        MessageMap()
+            .Command(Name, EN_CHANGE, &Self::OnNameChange)
+            .Command(Name, EN_SETFOCUS, &Self::Command<Name, EN_SETFOCUS>)
+            .Command(Name, EN_KILLFOCUS, &Self::Command<Name, EN_KILLFOCUS>)
+            .Command(Port, EN_CHANGE, &Self::Command<Port, EN_CHANGE>)
+            .Command(Log, EN_CHANGE, &Self::Command<Log, EN_CHANGE>)
+            .Command(Mode, CBN_SELCHANGE, &Self::Command<Mode, CBN_SELCHANGE>)
+            .Command(HostCombo, CBN_EDITCHANGE, &Self::Command<HostCombo, CBN_EDITCHANGE>)
+            .Command(HostCombo, CBN_SELCHANGE, &Self::Command<HostCombo, CBN_SELCHANGE>)
+            .Command(Address, EN_CHANGE, &Self::Command<Address, EN_CHANGE>)
+            .Clicked(Pairable, &Self::Command<Pairable, BN_CLICKED>)
+            .Clicked(Server, &Self::Command<Server, BN_CLICKED>)
+            .Clicked(Client, &Self::Command<Client, BN_CLICKED>)
+            .Notify(PortSpin, UDN_DELTAPOS, &Self::Notify<PortSpin, UDN_DELTAPOS>);
+    }
+
+    bool upperCaseName = false;
+
+private:
+    void OnNameChange() {
+        Command<Name, EN_CHANGE>();
+        // A handler that rewrites what was typed: the widget must show the result.
+        const std::string text = GetDlgItemText(Name);
+        if (upperCaseName && MakeUpper(text) != text)
+            SetDlgItemText(Name, MakeUpper(text));
+    }
+};
+
+class QtPeersTest : public QtFixture {
+protected:
+    void SetUp() override {
+        dialog.Create();
+        window = backend.WindowOf(dialog);
+        ASSERT_NE(window, nullptr);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        CQtBackend::WidgetOf(*dialog.GetDlgItem(IDOK))->setFocus();
+        dialog.log.clear();
+    }
+    void TearDown() override { dialog.DestroyWindow(); }
+
+    template <class W> W* WidgetOf(int id) {
+        return qobject_cast<W*>(CQtBackend::WidgetOf(*dialog.GetDlgItem(id)));
+    }
+    CEditCtrl& Edit(int id) { return dialog.Item<CEditCtrl>(id); }
+
+    CControlsRecorder dialog;
+    QWidget* window = nullptr;
+};
+
+TEST_F(QtPeersTest, EditShowsTextAndSelectionSetByCodeWithoutUserNotifications) {
+    auto* line = WidgetOf<QLineEdit>(Name);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text().toStdString(), "Velmora42-0815");
+    dialog.SetDlgItemText(Name, "abc");
+    EXPECT_EQ(line->text().toStdString(), "abc");
+    Edit(Name).SetSel(1, 2);
+    EXPECT_EQ(line->selectedText().toStdString(), "b");
+    Edit(Name).SetReadOnly(true);
+    EXPECT_TRUE(line->isReadOnly());
+    // Code's own change notifies as the platform's set-text does, once.
+    EXPECT_EQ(dialog.For(Name), Entries{"EN_CHANGE"});
+}
+
+TEST_F(QtPeersTest, TypingReachesTheControlOnceAndTheSelectionComesBack) {
+    auto* line = WidgetOf<QLineEdit>(Name);
+    dialog.SetDlgItemText(Name, "abc");
+    line->setFocus();
+    Edit(Name).SetSel(1, 2);
+    dialog.log.clear();
+    QTest::keyClicks(line, "XY");
+    EXPECT_EQ(dialog.GetDlgItemText(Name), "aXYc");
+    EXPECT_EQ(dialog.For(Name), (Entries{"EN_CHANGE", "EN_CHANGE"}));
+    int start = 0, end = 0;
+    Edit(Name).GetSel(start, end);
+    EXPECT_EQ(start, 3);
+    EXPECT_EQ(end, 3);
+    QTest::keyClick(line, Qt::Key_Left, Qt::ShiftModifier);
+    Edit(Name).GetSel(start, end);
+    EXPECT_EQ(start, 2);
+    EXPECT_EQ(end, 3);
+}
+
+TEST_F(QtPeersTest, HandlerRewritingTheTextIsShownWithoutLooping) {
+    dialog.upperCaseName = true;
+    auto* line = WidgetOf<QLineEdit>(Name);
+    dialog.SetDlgItemText(Name, "");
+    line->setFocus();
+    dialog.log.clear();
+    QTest::keyClicks(line, "ab");
+    // Setting the text puts the caret at the start, as on the platform: "b" goes before "A".
+    EXPECT_EQ(dialog.GetDlgItemText(Name), "BA");
+    EXPECT_EQ(line->text().toStdString(), "BA");
+    EXPECT_EQ(line->cursorPosition(), 0);
+    // Each keystroke: the operator's change, then the handler's own.
+    EXPECT_EQ(dialog.For(Name).size(), 4u);
+}
+
+TEST_F(QtPeersTest, EditStylesLimitAndDigitsHoldForTyping) {
+    EXPECT_EQ(WidgetOf<QLineEdit>(PasswordEdit)->echoMode(), QLineEdit::Password);
+    EXPECT_TRUE(WidgetOf<QLineEdit>(Status)->isReadOnly());
+    auto* port = WidgetOf<QLineEdit>(Port);
+    dialog.SetDlgItemText(Port, "");
+    port->setFocus();
+    QTest::keyClicks(port, "12a34567");
+    EXPECT_EQ(dialog.GetDlgItemText(Port), "12345");
+    // A limit set later stops further typing, and a longer text set by code is kept whole.
+    Edit(Name).SetLimitText(4);
+    dialog.SetDlgItemText(Name, "longer text");
+    EXPECT_EQ(WidgetOf<QLineEdit>(Name)->text().toStdString(), "longer text");
+    dialog.SetDlgItemText(Name, "");
+    WidgetOf<QLineEdit>(Name)->setFocus();
+    QTest::keyClicks(WidgetOf<QLineEdit>(Name), "abcdef");
+    EXPECT_EQ(dialog.GetDlgItemText(Name), "abcd");
+}
+
+TEST_F(QtPeersTest, MultiLineEditShowsLinesAndFollowsAppendedText) {
+    auto* log = WidgetOf<QPlainTextEdit>(Log);
+    ASSERT_NE(log, nullptr);
+    EXPECT_EQ(log->toPlainText().toStdString(), "Ver\n+OK 1.7\nMode\n+OK Server\n");
+    CEditCtrl& edit = Edit(Log);
+    const int end = Length(edit.GetWindowText());
+    edit.SetSel(end, end);
+    edit.ReplaceSel("help\r\n");
+    EXPECT_EQ(log->toPlainText().toStdString(), "Ver\n+OK 1.7\nMode\n+OK Server\nhelp\n");
+    EXPECT_EQ(log->textCursor().position(), log->toPlainText().size());
+    // A selection in the widget maps back onto the "\r\n" text.
+    QTextCursor cursor = log->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);
+    log->setTextCursor(cursor);
+    int start = 0, stop = 0;
+    edit.GetSel(start, stop);
+    EXPECT_EQ(Mid(edit.GetWindowText(), start, stop - start), "+OK");
+}
+
+TEST_F(QtPeersTest, ComboBoxesMirrorEntriesAndReportPicksAndTyping) {
+    auto* mode = WidgetOf<QComboBox>(Mode);
+    ASSERT_EQ(mode->count(), 3);
+    EXPECT_EQ(mode->currentIndex(), 1);
+    auto& modeCtrl = dialog.Item<CComboBoxCtrl>(Mode);
+    modeCtrl.SetCurSel(2);
+    EXPECT_EQ(mode->currentIndex(), 2);
+    EXPECT_TRUE(dialog.For(Mode).empty());
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_Up);
+    EXPECT_EQ(modeCtrl.GetCurSel(), 1);
+    EXPECT_EQ(dialog.For(Mode), Entries{"CBN_SELCHANGE"});
+
+    auto* host = WidgetOf<QComboBox>(HostCombo);
+    EXPECT_EQ(host->itemText(0).toStdString(), "10.0.0.2"); // the control sorts
+    EXPECT_EQ(host->currentText().toStdString(), "10.0.0.9");
+    host->lineEdit()->setFocus();
+    host->lineEdit()->end(false);
+    QTest::keyClicks(host->lineEdit(), "1");
+    auto& hostCtrl = dialog.Item<CComboBoxCtrl>(HostCombo);
+    EXPECT_EQ(hostCtrl.GetWindowText(), "10.0.0.91");
+    EXPECT_EQ(dialog.For(HostCombo), Entries{"CBN_EDITCHANGE"});
+    hostCtrl.SetCurSel(2);
+    EXPECT_EQ(host->lineEdit()->text().toStdString(), "appliance.lan");
+}
+
+TEST_F(QtPeersTest, CheckBoxAndRadioGroupFollowTheFrameworksRules) {
+    auto* pairable = WidgetOf<QAbstractButton>(Pairable);
+    EXPECT_TRUE(pairable->isChecked());
+    QTest::mouseClick(pairable, Qt::LeftButton);
+    EXPECT_EQ(dialog.Item<CButtonCtrl>(Pairable).GetCheck(), 0);
+    EXPECT_FALSE(pairable->isChecked());
+
+    auto* server = WidgetOf<QAbstractButton>(Server);
+    auto* client = WidgetOf<QAbstractButton>(Client);
+    EXPECT_TRUE(client->isChecked());
+    QTest::mouseClick(server, Qt::LeftButton);
+    EXPECT_TRUE(server->isChecked());
+    EXPECT_FALSE(client->isChecked());
+    EXPECT_EQ(dialog.Item<CButtonCtrl>(Client).GetCheck(), 0);
+    // A checked radio button stays checked when clicked again.
+    QTest::mouseClick(server, Qt::LeftButton);
+    EXPECT_TRUE(server->isChecked());
+    EXPECT_EQ(dialog.log, (Entries{std::to_string(Pairable) + " BN_CLICKED",
+                                   std::to_string(Server) + " BN_CLICKED",
+                                   std::to_string(Server) + " BN_CLICKED"}));
+    // Set by code: shown, not notified.
+    dialog.CheckRadioButtonInGroup(Client);
+    EXPECT_TRUE(client->isChecked());
+    EXPECT_EQ(dialog.log.size(), 3u);
+}
+
+TEST_F(QtPeersTest, IpAddressFieldsFollowBothWays) {
+    QWidget* frame = CQtBackend::WidgetOf(*dialog.GetDlgItem(Address));
+    const QList<QLineEdit*> fields = frame->findChildren<QLineEdit*>();
+    ASSERT_EQ(fields.size(), 4);
+    EXPECT_EQ(fields[3]->text().toStdString(), "42");
+    auto& ip = dialog.Item<CIpAddressCtrl>(Address);
+    fields[2]->setFocus();
+    fields[2]->selectAll();
+    QTest::keyClicks(fields[2], "300");
+    EXPECT_EQ(ip.GetField(2), 255);
+    EXPECT_EQ(fields[2]->text().toStdString(), "255");
+    fields[1]->setFocus();
+    fields[1]->selectAll();
+    QTest::keyClick(fields[1], Qt::Key_Delete);
+    EXPECT_EQ(ip.GetField(1), -1);
+    int f0 = 0, f1 = 0, f2 = 0, f3 = 0;
+    EXPECT_EQ(ip.GetAddress(f0, f1, f2, f3), 3);
+    EXPECT_EQ(dialog.For(Address).size(), 4u);
+    ip.SetAddress(10, 0, 0, 1);
+    EXPECT_EQ(fields[1]->text().toStdString(), "0");
+}
+
+TEST_F(QtPeersTest, SpinSitsBesideItsBuddyAndStepsIt) {
+    QWidget* spin = CQtBackend::WidgetOf(*dialog.GetDlgItem(PortSpin));
+    QWidget* buddy = CQtBackend::WidgetOf(*dialog.GetDlgItem(Port));
+    EXPECT_EQ(spin->geometry().left(), buddy->geometry().right() + 1);
+    EXPECT_EQ(spin->geometry().top(), buddy->geometry().top());
+    EXPECT_EQ(spin->height(), buddy->height());
+    const QList<QToolButton*> arrows = spin->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    QTest::mouseClick(arrows[0], Qt::LeftButton);
+    EXPECT_EQ(dialog.GetDlgItemText(Port), "9001");
+    QTest::mouseClick(arrows[1], Qt::LeftButton);
+    QTest::mouseClick(arrows[1], Qt::LeftButton);
+    EXPECT_EQ(dialog.GetDlgItemText(Port), "8999");
+    EXPECT_EQ(dialog.For(PortSpin).size(), 3u);
+    EXPECT_EQ(dialog.lastDelta, -1);
+}
+
+TEST_F(QtPeersTest, FocusMovesAreToldToTheControls) {
+    WidgetOf<QLineEdit>(Name)->setFocus();
+    EXPECT_TRUE(dialog.GetDlgItem(Name)->HasFocus());
+    WidgetOf<QLineEdit>(PasswordEdit)->setFocus();
+    EXPECT_FALSE(dialog.GetDlgItem(Name)->HasFocus());
+    EXPECT_TRUE(dialog.GetDlgItem(PasswordEdit)->HasFocus());
+    EXPECT_EQ(dialog.For(Name), (Entries{"EN_SETFOCUS", "EN_KILLFOCUS"}));
+    // Code moving the focus moves the widget's.
+    dialog.GetDlgItem(Name)->SetFocus();
+    EXPECT_TRUE(WidgetOf<QLineEdit>(Name)->hasFocus());
+    EXPECT_EQ(dialog.For(Name).size(), 3u);
+}
+
+TEST_F(QtPeersTest, InputThatReachesAWindowWhileBlockedIsSwallowed) {
+    auto* line = WidgetOf<QLineEdit>(Name);
+    line->setFocus();
+    dialog.log.clear();
+    {
+        CBlockingScope blocking;
+        QTest::keyClicks(line, "zz");
+        QTest::mouseClick(WidgetOf<QAbstractButton>(Pairable), Qt::LeftButton);
+    }
+    EXPECT_EQ(dialog.GetDlgItemText(Name), "Velmora42-0815");
+    EXPECT_EQ(dialog.Item<CButtonCtrl>(Pairable).GetCheck(), 1);
+    EXPECT_TRUE(dialog.log.empty());
+}
+
+TEST_F(QtPeersTest, DisabledAndHiddenControlsAreDisabledAndHiddenWidgets) {
+    dialog.GetDlgItem(Pairable)->EnableWindow(false);
+    EXPECT_FALSE(WidgetOf<QAbstractButton>(Pairable)->isEnabled());
+    dialog.GetDlgItem(Mode)->ShowWindow(false);
+    EXPECT_FALSE(WidgetOf<QComboBox>(Mode)->isVisible());
+    dialog.GetDlgItem(Mode)->ShowWindow(true);
+    EXPECT_TRUE(WidgetOf<QComboBox>(Mode)->isVisible());
+}
+
+} // namespace
