@@ -311,8 +311,21 @@ TEST_F(QtBackendTest, SystemMenuEntriesComeOnF1AndInTheContextMenu) {
     CRecordingDlg second;
     second.AppendSystemMenuItem(16, "Velmora42 Manager Info(&A)...");
     backend.OnModalShown([&](CDialog& shown) {
-        ChooseFromNextMenu(QStringLiteral("Velmora42 Manager Info(&A)..."));
         QWidget* window = backend.WindowOf(shown);
+        // Not on a control: a button lets the right-click through, but it is no background.
+        bool menuOverButton = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* menu = QApplication::activePopupWidget()) {
+                menuOverButton = true;
+                menu->close();
+            }
+        });
+        const QPoint button = CQtBackend::WidgetOf(*shown.GetDlgItem(IDOK))->geometry().center();
+        QContextMenuEvent onButton(QContextMenuEvent::Mouse, button, window->mapToGlobal(button));
+        QApplication::sendEvent(window, &onButton);
+        QTest::qWait(10);
+        EXPECT_FALSE(menuOverButton);
+        ChooseFromNextMenu(QStringLiteral("Velmora42 Manager Info(&A)..."));
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
                                 window->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(window, &event);

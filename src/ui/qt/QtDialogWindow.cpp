@@ -177,8 +177,9 @@ void CQtDialogWindow::closeEvent(QCloseEvent* event) {
 }
 
 void CQtDialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // Only the background offers it; labels and group boxes let the mouse through to it.
     CDialog* owner = m_pDialog ? SystemMenuOwner(*m_pDialog) : nullptr;
-    if (!owner) {
+    if (!owner || childAt(event->pos())) {
         event->ignore();
         return;
     }
