@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "app/ManagerApp.h"
+#include "ui/qt/QtBackend.h"
+
+// The manager takes no command line options and keeps no files: everything it shows is read
+// from the appliance.
+int main(int argc, char* argv[]) {
+    QApplication qt(argc, argv);
+    CQtBackend backend;
+    CManagerApp app(backend);
+    return app.InitInstance();
+}
