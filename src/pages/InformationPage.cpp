@@ -15,11 +15,11 @@ namespace {
 constexpr int kVersionUnknown = 0x100;
 
 CControlTemplate Label(const char* text, int row) {
-    return {-1, ControlKind::Static, text, DlgRect(18, 18 + 13 * row, 96, 10)};
+    return {-1, ControlKind::Static, text, DlgRect(18, 14 + 12 * row, 96, 10)};
 }
 
 CControlTemplate Value(int id, int row) {
-    return {id, ControlKind::Static, "", DlgRect(118, 18 + 13 * row, 168, 10)};
+    return {id, ControlKind::Static, "", DlgRect(118, 14 + 12 * row, 168, 10)};
 }
 
 const CDialogResource& InformationPageResource() {
@@ -30,7 +30,7 @@ const CDialogResource& InformationPageResource() {
         "Arial",
         9,
         {
-            {-1, ControlKind::GroupBox, "", DlgRect(7, 5, 286, 134)},
+            {-1, ControlKind::GroupBox, "", DlgRect(7, 3, 286, 120)},
             Label("Product Name", 0),
             Value(IDC_INFO_PRODUCT_NAME, 0),
             Label("Model Code", 1),
@@ -49,7 +49,7 @@ const CDialogResource& InformationPageResource() {
             Value(IDC_INFO_BT_NAME, 7),
             Label("Bluetooth Address", 8),
             Value(IDC_INFO_BD_ADDR, 8),
-            {IDC_INFO_REBOOT, ControlKind::PushButton, "Reboot", DlgRect(236, 148, 57, 16)},
+            {IDC_INFO_REBOOT, ControlKind::PushButton, "Reboot", DlgRect(236, 126, 57, 14)},
         },
         true,
     };

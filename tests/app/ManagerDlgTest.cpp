@@ -55,6 +55,15 @@ TEST_F(ManagerDlgTest, AfterTheSearchTheSixTabsAndPagesAreThere) {
     });
 }
 
+// The tab strip shows a page below its tab items: about 142 of the strip's 157 dialog units.
+TEST_F(ManagerDlgTest, EveryPageControlLiesInTheVisiblePartOfTheStrip) {
+    CManagerDlg dialog;
+    for (int i = 0; i < CPageTabCtrl::kPageCount; ++i)
+        for (const CControlTemplate& control : dialog.m_tabCtrl.Page(i).Resource().controls)
+            EXPECT_LE(control.rect.bottom, 140)
+                << "control " << control.id << " \"" << control.label << "\" of page " << i;
+}
+
 TEST_F(ManagerDlgTest, TheConnectionsTimerRunsOnlyWhileItsTabIsClicked) {
     backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
     Run([&](CManagerDlg& dlg) {
