@@ -35,6 +35,7 @@ std::string RenderToPng(CQtBackend& backend, CDialog& dialog, const std::string&
         image = GrabDialog(backend, dialog);
         dialog.DestroyWindow();
     } else {
+        const std::function<void(CDialog&)> previousHook = backend.ModalShownHook();
         backend.OnModalShown([&](CDialog& shown) {
             if (&shown != &dialog) {
                 if (otherModal)
@@ -47,7 +48,7 @@ std::string RenderToPng(CQtBackend& backend, CDialog& dialog, const std::string&
             dialog.EndDialog(IDCANCEL);
         });
         dialog.DoModal();
-        backend.OnModalShown({});
+        backend.OnModalShown(previousHook);
     }
     const QString directory = QStringLiteral(SCREENSHOT_DIR);
     QDir().mkpath(directory);

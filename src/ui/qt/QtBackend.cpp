@@ -108,8 +108,10 @@ void CQtBackend::RunModal(CDialog& dialog) {
         m_modalStack.push_back(window);
         if (m_modalShown)
             QTimer::singleShot(0, window, [this, &dialog] {
-                if (m_modalShown && !dialog.IsEnded())
-                    m_modalShown(dialog);
+                // A copy: the hook may set another hook while it runs.
+                const std::function<void(CDialog&)> hook = m_modalShown;
+                if (hook && !dialog.IsEnded())
+                    hook(dialog);
             });
         while (!dialog.IsEnded()) {
             loop.exec(QEventLoop::DialogExec);

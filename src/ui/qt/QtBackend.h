@@ -40,6 +40,7 @@ public:
     // Called with each modal dialog once its window is shown and the events that showing it
     // caused are handled (for screenshots and automation; may end the dialog).
     void OnModalShown(std::function<void(CDialog&)> hook) { m_modalShown = std::move(hook); }
+    const std::function<void(CDialog&)>& ModalShownHook() const { return m_modalShown; }
     // Whether timer `id` of `dialog` runs.
     bool HasTimer(const CDialog& dialog, UINT id) const;
 
