@@ -1,0 +1,90 @@
+// Pictures of the application's own windows as an operator meets them against the simulated
+// appliances: the search after a discovery, the login, the main window after the start-up
+// queries, the About box and the mode dialogs.
+#include <memory>
+
+#include "QtFixture.h"
+#include "ScreenshotHarness.h"
+#include "app/AboutDlg.h"
+#include "app/ManagerDlg.h"
+#include "discovery/LoginDlg.h"
+#include "modes/ClientModeDlg.h"
+#include "modes/ClientSettingDlg.h"
+#include "modes/RepeaterModeDlg.h"
+#include "modes/SerialHubModeDlg.h"
+#include "modes/SerialPortDlg.h"
+#include "modes/ServerModeDlg.h"
+#include "modes/VertexModeDlg.h"
+#include "sim/Simulator.h"
+#include "ui/ListViewCtrl.h"
+#include "ui/testing/Input.h"
+
+namespace {
+
+class AppScreenshotTest : public QtFixture {
+protected:
+    AppScreenshotTest() : simulator(sim::SimulatorOptions::loopback(3)) {}
+
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(simulator.start(&error)) << error;
+    }
+
+    // Every mode dialog, taken while the main window is logged in.
+    void ShootModeDialogs() {
+        CServerModeDlg server;
+        RenderToPng(backend, server, "CServerModeDlg");
+        CClientModeDlg client;
+        RenderToPng(backend, client, "CClientModeDlg");
+        CClientSettingDlg clientSetting;
+        RenderToPng(backend, clientSetting, "CClientSettingDlg");
+        CVertexModeDlg vertex;
+        RenderToPng(backend, vertex, "CVertexModeDlg");
+        CRepeaterModeDlg repeater;
+        RenderToPng(backend, repeater, "CRepeaterModeDlg");
+        CSerialHubModeDlg serialHub;
+        RenderToPng(backend, serialHub, "CSerialHubModeDlg");
+        CSerialPortDlg serialPort;
+        RenderToPng(backend, serialPort, "CSerialPortDlg");
+    }
+
+    sim::Simulator simulator;
+};
+
+TEST_F(AppScreenshotTest, SearchLoginMainWindowAndDialogs) {
+    CManagerDlg main(CDiscoveryTarget{"127.0.0.1", simulator.discoveryPort(), {}});
+    app.SetMainWnd(&main);
+    bool mainShown = false;
+    backend.OnModalShown([&](CDialog& dialog) {
+        switch (dialog.Resource().id) {
+        case IDD_SEARCH:
+            ClickButton(dialog, IDC_SEARCH);
+            EXPECT_EQ(dialog.Item<CListViewCtrl>(IDC_DEVICE_LIST).GetItemCount(), 3);
+            SelectRow(dialog, IDC_DEVICE_LIST, 0);
+            RenderToPng(backend, dialog, "CSearchDlg");
+            ClickButton(dialog, IDC_CONNECT);
+            break;
+        case IDD_LOGIN:
+            TypeText(dialog, IDC_PASSWORD, simulator.state(0).password);
+            RenderToPng(backend, dialog, "CLoginDlg");
+            ClickButton(dialog, IDC_LOGIN_OK);
+            break;
+        case IDD_MANAGER_DIALOG: {
+            mainShown = true;
+            RenderToPng(backend, dialog, "CManagerDlg");
+            CAboutDlg about;
+            RenderToPng(backend, about, "CAboutDlg");
+            ShootModeDialogs();
+            dialog.EndDialog(IDCANCEL);
+            break;
+        }
+        default:
+            break;
+        }
+    });
+    main.DoModal();
+    app.SetMainWnd(nullptr);
+    EXPECT_TRUE(mainShown);
+}
+
+} // namespace
