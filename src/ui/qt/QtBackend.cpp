@@ -285,7 +285,13 @@ void CQtBackend::Beep() {
 }
 
 std::string CQtBackend::GetClipboardText() {
-    return ToLatin1(QGuiApplication::clipboard()->text());
+    // Characters the controls' 8-bit text cannot hold are left out rather than turned into
+    // "?", which an input position would take.
+    std::string text;
+    for (const QChar c : QGuiApplication::clipboard()->text())
+        if (c.unicode() <= 0xFF)
+            text += static_cast<char>(c.unicode());
+    return text;
 }
 
 void CQtBackend::SetClipboardText(std::string_view text) {

@@ -77,8 +77,9 @@ void CQtMaskedEditWidget::TypeText(const QString& typed) {
     for (const QChar c : typed) {
         if (!m_pEdit)
             return;
-        // Only what one byte of the control's text can hold is typed; the rest is dropped.
-        if (c.unicode() >= 32 && c.unicode() <= 255)
+        // A character one byte cannot hold reaches the control too, which refuses it with a
+        // beep like any character it does not accept.
+        if (c.unicode() >= 32)
             m_pEdit->OnChar(c.unicode());
     }
 }
