@@ -35,6 +35,7 @@ void CPageTabCtrl::ConstructPages() {
 void CPageTabCtrl::CreatePages() {
     if (m_bPagesCreated) {
         DestroyPages();
+        m_replacedPages = std::move(m_pages);
         ConstructPages();
     }
     for (auto& page : m_pages)

@@ -28,7 +28,10 @@ public:
     static const char* TabText(int index);
 
     // Creates the six page windows (the first time) or replaces all six pages by new ones
-    // (every later time); then shows page 0, hides the others and lays them out.
+    // (every later time); then shows page 0, hides the others and lays them out. A replaced
+    // page loses its window at once but its object lives on until the next replacement, so
+    // the handler that asked for new pages (the Operation Mode page's Search) returns into
+    // an object that still exists. UI thread; does not block.
     void CreatePages();
     // Takes the page windows away (the main window is closing).
     void DestroyPages();
@@ -50,5 +53,7 @@ private:
     void LayoutPages();
 
     std::array<std::unique_ptr<CTabPage>, kPageCount> m_pages;
+    // The pages the last CreatePages replaced, without windows.
+    std::array<std::unique_ptr<CTabPage>, kPageCount> m_replacedPages;
     bool m_bPagesCreated = false;
 };

@@ -65,8 +65,9 @@ public:
     // none. The main window owns the page; callers ask again each time and keep no pointer.
     virtual CTabPage* FindPage(int /*resourceId*/) const { return nullptr; }
     // Replaces every page of the tab strip by a new one (another appliance was chosen). The
-    // page whose handler calls this is destroyed during the call: that handler must touch
-    // nothing of its own object afterwards. UI thread; does not block.
+    // page whose handler calls this loses its window during the call; its object stays valid
+    // until the handler has returned, but it is no page of the strip any more, so the handler
+    // should do nothing more with it. UI thread; does not block.
     virtual void RecreatePages() {}
     // Exchanges go to `channel` instead of the control socket (a scripted appliance in
     // tests); null returns to the socket. Not owned.

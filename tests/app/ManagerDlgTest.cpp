@@ -1,14 +1,29 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/AboutDlg.h"
 #include "app/ManagerApp.h"
 #include "app/ManagerDlg.h"
+#include "modes/ModePage.h"
 #include "pages/ConnectionsPage.h"
 #include "protocol/testing/ScriptedChannel.h"
 #include "ui/testing/Input.h"
 #include "ui/testing/TestBackend.h"
 
 namespace {
+
+// An appliance that answers every line, "Mode" as a Server, so that no message shows.
+CScriptedChannel::Responder AnswerEverything() {
+    return [](std::string_view line) {
+        return CScriptedChannel::Pieces{
+            {0, line == "Mode\r\n" ? "+OK Server Mode\r\n" : "+OK\r\n"}};
+    };
+}
+
+size_t CountOf(const std::vector<int>& ids, int id) {
+    return static_cast<size_t>(std::count(ids.begin(), ids.end(), id));
+}
 
 class ManagerDlgTest : public ::testing::Test {
 protected:
@@ -114,12 +129,8 @@ TEST_F(ManagerDlgTest, AReconnectWhoseSearchIsCancelledEndsTheApplication) {
 }
 
 TEST_F(ManagerDlgTest, TheDisconnectMessageEndsTheApplication) {
-    // An appliance that answers the start-up queries, so that no other message shows.
     CScriptedChannel appliance;
-    appliance.SetResponder([](std::string_view line) {
-        return CScriptedChannel::Pieces{
-            {0, line == "Mode\r\n" ? "+OK Server Mode\r\n" : "+OK\r\n"}};
-    });
+    appliance.SetResponder(AnswerEverything());
     backend.OnModal(IDD_SEARCH, [&](CDialog& search) {
         GetManagerWindow().AttachChannel(&appliance);
         search.EndDialog(IDOK);
@@ -132,6 +143,38 @@ TEST_F(ManagerDlgTest, TheDisconnectMessageEndsTheApplication) {
     app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9, {}});
     EXPECT_EQ(backend.MessageBoxes(), std::vector<std::string>{"Velmora42 has been disconnected."});
     EXPECT_EQ(backend.MessageBoxCaptions(), std::vector<std::string>{"Velmora42 Manager"});
+}
+
+// The Operation Mode page's Search replaces every page, itself included, from inside its own
+// button handler, which then returns through the replaced page.
+TEST_F(ManagerDlgTest, TheModePagesSearchReplacesThePagesAndRefreshesNone) {
+    CScriptedChannel appliance;
+    appliance.SetResponder(AnswerEverything());
+    backend.OnModal(IDD_SEARCH, [&](CDialog& search) {
+        GetManagerWindow().AttachChannel(&appliance);
+        search.EndDialog(IDOK);
+    });
+    Run([&](CManagerDlg& dlg) {
+        // The Connections page's timer runs on, since only a click stops it.
+        ClickTab(dlg, IDC_PAGE_TAB, 2);
+        dlg.m_tabCtrl.SelectByKeyboard(0);
+        CTabPage& replaced = dlg.m_tabCtrl.Page(0);
+        const size_t sent = appliance.Sent().size();
+
+        ClickButton(replaced, IDC_MODE_SEARCH);
+        EXPECT_EQ(replaced.GetSafeHwnd(), 0);
+        EXPECT_NE(&dlg.m_tabCtrl.Page(0), &replaced);
+        EXPECT_TRUE(dlg.m_tabCtrl.Page(0).IsWindowVisible());
+        for (int i = 1; i < CPageTabCtrl::kPageCount; ++i)
+            EXPECT_FALSE(dlg.m_tabCtrl.Page(i).IsWindowVisible());
+        EXPECT_EQ(dlg.m_tabCtrl.GetCurSel(), 0);
+        // Nothing is loaded, and the old Connections page's timer went with its window.
+        backend.AdvanceClock(5000);
+        EXPECT_EQ(appliance.Sent().size(), sent);
+        EXPECT_FALSE(dlg.m_tabCtrl.ConnectionsPage().m_bTimerRunning);
+    });
+    EXPECT_EQ(CountOf(backend.ModalHistory(), IDD_SEARCH), 2u);
+    EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
 TEST_F(ManagerDlgTest, TheSystemMenuEntryOpensTheAboutBox) {
