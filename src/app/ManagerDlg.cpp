@@ -134,10 +134,12 @@ void CManagerDlg::OnControlConnectionReplaced() {
     bluetooth.m_strMaxDT.clear();
 }
 
+// Once the window is closing (the appliance went away while a dialog was open, and the page
+// behind it then timed out on the dead connection) there is nothing to reconnect for.
 void CManagerDlg::OnReconnect() {
     // A time-out inside the search dialog's own login posts this while the dialog is open:
     // the open dialog already lets the operator search again.
-    if (m_searchDlg.GetSafeHwnd() != 0)
+    if (IsEnded() || m_searchDlg.GetSafeHwnd() != 0)
         return;
     if (m_searchDlg.DoModal() != IDOK) {
         PostMessage(WM_CLOSE);
@@ -148,6 +150,8 @@ void CManagerDlg::OnReconnect() {
 }
 
 void CManagerDlg::OnRelogin() {
+    if (IsEnded())
+        return;
     ClearLog();
     Login();
     SelectFirstTab();

@@ -114,6 +114,10 @@ void CManagerWindow::OnSocketClose() {
 void CManagerWindow::OnSocketClosed() {
     MessageBox("Velmora42 has been disconnected.");
     PostMessage(WM_CLOSE);
+    // A search open meanwhile (a reconnection, or the Operation Mode page's Search) ends too:
+    // a login there would only be thrown away as the application ends behind it.
+    if (m_searchDlg.GetSafeHwnd() != 0)
+        m_searchDlg.EndDialog(IDCANCEL);
 }
 
 void CManagerWindow::WatchReadable(CControlSocket& socket, bool watch) {

@@ -81,7 +81,8 @@ public:
     std::string m_strPassword;
 
 protected:
-    // WM_SOCKET_CLOSE: the appliance closed the connection; the application ends.
+    // WM_SOCKET_CLOSE: the appliance closed the connection; the application ends, and an open
+    // search dialog with it.
     void OnSocketClosed();
 
 private:

@@ -244,7 +244,8 @@ void CSearchDlg::OnConnect() {
     m_strControlPort = GetDlgItemText(IDC_CONTROL_PORT);
 
     CLoginDlg login;
-    if (login.DoModal() != IDOK)
+    // The dialog has ended meanwhile when the old connection was lost while the operator typed.
+    if (login.DoModal() != IDOK || IsEnded())
         return;
     CManagerWindow& main = GetManagerWindow();
     m_strUserID = main.m_strUserID = login.m_strEnteredUserID;

@@ -145,6 +145,30 @@ TEST_F(ManagerDlgTest, TheDisconnectMessageEndsTheApplication) {
     EXPECT_EQ(backend.MessageBoxCaptions(), std::vector<std::string>{"Velmora42 Manager"});
 }
 
+// The appliance went away while a dialog was open; the page behind it then timed out on the
+// dead connection and asked for a reconnection, or the reboot asked for a new login.
+TEST_F(ManagerDlgTest, NoReconnectionOrLoginRunsOnceTheDisconnectHasClosedTheWindow) {
+    CScriptedChannel appliance;
+    appliance.SetResponder(AnswerEverything());
+    backend.OnModal(IDD_SEARCH, [&](CDialog& search) {
+        GetManagerWindow().AttachChannel(&appliance);
+        search.EndDialog(IDOK);
+    });
+    backend.OnModal(IDD_MANAGER_DIALOG, [&](CDialog& dialog) {
+        dialog.SendMessage(WM_SOCKET_CLOSE);
+        dialog.PostMessage(WM_RECONNECT);
+        dialog.PostMessage(WM_RELOGIN);
+        backend.Pump();
+        EXPECT_TRUE(dialog.IsEnded());
+    });
+    app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9, {}});
+    EXPECT_EQ(CountOf(backend.ModalHistory(), IDD_SEARCH), 1u);
+    EXPECT_EQ(std::count_if(appliance.Sent().begin(), appliance.Sent().end(),
+                            [](const std::string& line) { return line.starts_with("User "); }),
+              0);
+    EXPECT_EQ(backend.MessageBoxes(), std::vector<std::string>{"Velmora42 has been disconnected."});
+}
+
 // The Operation Mode page's Search replaces every page, itself included, from inside its own
 // button handler, which then returns through the replaced page.
 TEST_F(ManagerDlgTest, TheModePagesSearchReplacesThePagesAndRefreshesNone) {

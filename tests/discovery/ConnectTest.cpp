@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FakeAppliances.h"
 #include "LoopbackListener.h"
 #include "app/ManagerApp.h"
@@ -279,6 +281,53 @@ TEST_F(ConnectTest, ConnectStopsWhenTheSearchCannotBeSentOrTheLoginIsCancelled) 
     EXPECT_EQ(backend.MessageBoxes(), Strings{"Search Error. Check Velmora42 and Try again"});
     EXPECT_EQ(std::count(backend.ModalHistory().begin(), backend.ModalHistory().end(), IDD_LOGIN),
               1);
+}
+
+// The appliance drops the old connection while the operator is choosing a new one: the
+// application ends as on any disconnect, at once rather than after another login.
+TEST_F(ConnectTest, ADisconnectDuringAReconnectionEndsTheSearchAtOnce) {
+    LogInAs("admin", "secret");
+    Run(
+        [&](CSearchDlg& search) {
+            ConnectTo(search, "127.0.0.1", std::to_string(listener.Port()));
+        },
+        [&](CManagerDlg& main) {
+            backend.ClearMessageBoxes(); // what the pages said at start-up
+            backend.OnNextModal(IDD_SEARCH, [&](CDialog& search) {
+                main.SendMessage(WM_SOCKET_CLOSE);
+                EXPECT_TRUE(search.IsEnded());
+            });
+            main.PostMessage(WM_RECONNECT);
+            backend.Pump();
+            EXPECT_TRUE(main.IsEnded());
+        });
+    EXPECT_EQ(backend.MessageBoxes(), Strings{"Velmora42 has been disconnected."});
+}
+
+TEST_F(ConnectTest, ADisconnectWhileTheLoginDialogIsOpenLogsNothingIn) {
+    LogInAs("admin", "secret");
+    Run(
+        [&](CSearchDlg& search) {
+            ConnectTo(search, "127.0.0.1", std::to_string(listener.Port()));
+        },
+        [&](CManagerDlg& main) {
+            backend.ClearMessageBoxes(); // what the pages said at start-up
+            backend.OnNextModal(IDD_LOGIN, [&](CDialog& login) {
+                main.SendMessage(WM_SOCKET_CLOSE);
+                TypeText(login, IDC_PASSWORD, "secret");
+                ClickButton(login, IDC_LOGIN_OK);
+            });
+            backend.OnNextModal(IDD_SEARCH, [&](CDialog& search) {
+                ConnectTo(static_cast<CSearchDlg&>(search), "127.0.0.1",
+                          std::to_string(listener.Port()));
+                EXPECT_TRUE(search.IsEnded());
+            });
+            main.PostMessage(WM_RECONNECT);
+            backend.Pump();
+            EXPECT_TRUE(main.IsEnded());
+        });
+    EXPECT_EQ(std::count(channel.Sent().begin(), channel.Sent().end(), "User admin\r\n"), 1);
+    EXPECT_EQ(backend.MessageBoxes(), Strings{"Velmora42 has been disconnected."});
 }
 
 TEST_F(ConnectTest, AReconnectStartsTheLogPaneAfresh) {
