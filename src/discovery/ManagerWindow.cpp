@@ -2,11 +2,12 @@
 
 #include "protocol/CommandList.h"
 #include "ui/Application.h"
-#include "ui/EditCtrl.h"
 #include "ui/Text.h"
 
 CManagerWindow::CManagerWindow(const CDialogResource& resource, CDiscoveryTarget discoveryTarget)
-    : CDialog(resource), m_searchDlg(discoveryTarget), m_engine(*this) {
+    : CDialog(resource), m_searchDlg(discoveryTarget), m_engine(*this),
+      m_editLog(*this, *resource.Find(IDC_LOG)) {
+    BindControl(m_editLog);
     MessageMap().Message(WM_SOCKET_CLOSE, &CManagerWindow::OnSocketClosed);
 }
 
@@ -34,16 +35,15 @@ std::string CManagerWindow::SendCommand(std::string_view command, int timeoutSec
 }
 
 void CManagerWindow::AppendLog(std::string_view text) {
-    auto& pane = Item<CEditCtrl>(IDC_LOG);
     if (m_log.Append(text))
-        pane.SetWindowText(""); // past 500 lines the whole transcript goes, the new text too
+        m_editLog.SetWindowText(""); // past 500 lines the whole transcript goes, the new text too
     else
-        pane.AppendText(text);
+        m_editLog.AppendText(text);
 }
 
 void CManagerWindow::ClearLog() {
     m_log.Clear();
-    Item<CEditCtrl>(IDC_LOG).SetWindowText("");
+    m_editLog.SetWindowText("");
 }
 
 void CManagerWindow::LoadCommandList() {

@@ -12,6 +12,7 @@
 #include "protocol/ISocketWatch.h"
 #include "protocol/LogPaneText.h"
 #include "ui/Dialog.h"
+#include "ui/EditCtrl.h"
 
 class IReadWatch;
 class CTabPage;
@@ -34,6 +35,7 @@ class CManagerWindow : public CDialog,
                        private IControlSocketListener,
                        private ISocketWatch {
 public:
+    // `resource` is the main dialog's, with the log pane (IDC_LOG) among its controls.
     CManagerWindow(const CDialogResource& resource, CDiscoveryTarget discoveryTarget);
     ~CManagerWindow() override;
 
@@ -97,6 +99,8 @@ private:
     IChannel* Channel() const;
 
     CCommandEngine m_engine;
+    // The log pane and the text it shows; written only through AppendLog and ClearLog.
+    CEditCtrl m_editLog;
     CLogPaneText m_log;
     IChannel* m_pChannel = nullptr;
     std::unique_ptr<IReadWatch> m_pWatch;
