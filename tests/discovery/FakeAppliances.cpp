@@ -1,4 +1,5 @@
 #include "FakeAppliances.h"
+#include "LoopbackListener.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,7 @@
 #include "discovery/DiscoveryCodec.h"
 
 CFakeAppliances::CFakeAppliances() {
-    m_fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    if (m_fd < 0 || bind(m_fd, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-        getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
-        ADD_FAILURE() << "no loopback UDP socket for the fake appliances";
-    m_nPort = ntohs(address.sin_port);
+    m_fd = BindLoopback(SOCK_DGRAM, m_nPort);
 }
 
 CFakeAppliances::~CFakeAppliances() {
