@@ -30,6 +30,14 @@ const CDialogResource& ManagerDlgResource() {
 constexpr int kPageTimer = 1;
 constexpr UINT kConnectionsPeriodMs = 2000;
 
+// The Connections and Neighborhoods pages each keep a flag telling that their timer runs.
+template <class TPage> void StopPageTimer(TPage& page) {
+    if (page.m_bTimerRunning) {
+        page.KillTimer(kPageTimer);
+        page.m_bTimerRunning = false;
+    }
+}
+
 } // namespace
 
 CManagerDlg::CManagerDlg(CDiscoveryTarget discoveryTarget)
@@ -91,23 +99,22 @@ void CManagerDlg::OnClickTab() {
     m_nCurTab = m_tabCtrl.GetCurSel();
     if (m_nCurTab == previous || !m_tabCtrl.PagesCreated())
         return;
-    CConnectionsPage& connections = m_tabCtrl.ConnectionsPage();
-    if (connections.m_bTimerRunning) {
-        connections.KillTimer(kPageTimer);
-        connections.m_bTimerRunning = false;
-    }
-    CNeighborhoodsPage& neighborhoods = m_tabCtrl.NeighborhoodsPage();
-    if (neighborhoods.m_bTimerRunning) {
-        neighborhoods.KillTimer(kPageTimer);
-        neighborhoods.m_bTimerRunning = false;
-    }
+    StopPageTimers();
     if (m_nCurTab < 0)
         return;
     if (m_nCurTab == CPageTabCtrl::kConnections) {
+        CConnectionsPage& connections = m_tabCtrl.ConnectionsPage();
         connections.SetTimer(kPageTimer, kConnectionsPeriodMs);
         connections.m_bTimerRunning = true;
     }
     m_tabCtrl.Page(m_nCurTab).RefreshPage();
+}
+
+void CManagerDlg::StopPageTimers() {
+    if (!m_tabCtrl.PagesCreated())
+        return;
+    StopPageTimer(m_tabCtrl.ConnectionsPage());
+    StopPageTimer(m_tabCtrl.NeighborhoodsPage());
 }
 
 void CManagerDlg::SelectFirstTab() {
@@ -141,6 +148,9 @@ void CManagerDlg::OnReconnect() {
     // the open dialog already lets the operator search again.
     if (IsEnded() || m_searchDlg.GetSafeHwnd() != 0)
         return;
+    // Their reloads would talk to the connection being replaced while the operator searches,
+    // and the Connections page closes the application when its reload times out.
+    StopPageTimers();
     if (m_searchDlg.DoModal() != IDOK) {
         PostMessage(WM_CLOSE);
         return;

@@ -44,4 +44,6 @@ private:
     void OnReconnect();
     void OnRelogin();
     void OnSysCommand(UINT id);
+    // Stops the Connections and Neighborhoods pages' timers, where they run.
+    void StopPageTimers();
 };

@@ -117,6 +117,25 @@ TEST_F(ManagerDlgTest, ReconnectRunsTheSearchAgainAndSelectsTheFirstTab) {
     });
 }
 
+// The reloads would talk to the connection being replaced while the operator searches, and a
+// reload that times out closes the application.
+TEST_F(ManagerDlgTest, NoPageTimerRunsWhileAReconnectionSearches) {
+    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& connections = dlg.m_tabCtrl.ConnectionsPage();
+        ClickTab(dlg, IDC_PAGE_TAB, 2);
+        ASSERT_TRUE(backend.HasTimer(connections, 1));
+        backend.OnNextModal(IDD_SEARCH, [&](CDialog& search) {
+            EXPECT_FALSE(backend.HasTimer(connections, 1));
+            EXPECT_FALSE(connections.m_bTimerRunning);
+            search.EndDialog(IDOK);
+        });
+        dlg.PostMessage(WM_RECONNECT);
+        backend.Pump();
+        EXPECT_EQ(dlg.m_nCurTab, 0);
+    });
+}
+
 TEST_F(ManagerDlgTest, AReconnectWhoseSearchIsCancelledEndsTheApplication) {
     backend.OnNextModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
     backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDCANCEL); });
