@@ -13,14 +13,6 @@
 
 namespace {
 
-// An appliance that answers every line, "Mode" as a Server, so that no message shows.
-CScriptedChannel::Responder AnswerEverything() {
-    return [](std::string_view line) {
-        return CScriptedChannel::Pieces{
-            {0, line == "Mode\r\n" ? "+OK Server Mode\r\n" : "+OK\r\n"}};
-    };
-}
-
 size_t CountOf(const std::vector<int>& ids, int id) {
     return static_cast<size_t>(std::count(ids.begin(), ids.end(), id));
 }
@@ -39,8 +31,22 @@ protected:
         app.InitInstance(CDiscoveryTarget{"127.0.0.1", 9, {}});
     }
 
+    // Every search ends with OK on `appliance`, which answers every line ("Mode" as a
+    // Server), so that the pages show no message.
+    void SearchFindsTheAppliance() {
+        appliance.SetResponder([](std::string_view line) {
+            return CScriptedChannel::Pieces{
+                {0, line == "Mode\r\n" ? "+OK Server Mode\r\n" : "+OK\r\n"}};
+        });
+        backend.OnModal(IDD_SEARCH, [this](CDialog& search) {
+            GetManagerWindow().AttachChannel(&appliance);
+            search.EndDialog(IDOK);
+        });
+    }
+
     CTestBackend backend;
     CManagerApp app{backend};
+    CScriptedChannel appliance;
 };
 
 TEST_F(ManagerDlgTest, ACancelledSearchEndsTheApplicationWithoutPages) {
@@ -148,12 +154,7 @@ TEST_F(ManagerDlgTest, AReconnectWhoseSearchIsCancelledEndsTheApplication) {
 }
 
 TEST_F(ManagerDlgTest, TheDisconnectMessageEndsTheApplication) {
-    CScriptedChannel appliance;
-    appliance.SetResponder(AnswerEverything());
-    backend.OnModal(IDD_SEARCH, [&](CDialog& search) {
-        GetManagerWindow().AttachChannel(&appliance);
-        search.EndDialog(IDOK);
-    });
+    SearchFindsTheAppliance();
     backend.OnModal(IDD_MANAGER_DIALOG, [&](CDialog& dialog) {
         dialog.SendMessage(WM_SOCKET_CLOSE);
         backend.Pump();
@@ -167,12 +168,7 @@ TEST_F(ManagerDlgTest, TheDisconnectMessageEndsTheApplication) {
 // The appliance went away while a dialog was open; the page behind it then timed out on the
 // dead connection and asked for a reconnection, or the reboot asked for a new login.
 TEST_F(ManagerDlgTest, NoReconnectionOrLoginRunsOnceTheDisconnectHasClosedTheWindow) {
-    CScriptedChannel appliance;
-    appliance.SetResponder(AnswerEverything());
-    backend.OnModal(IDD_SEARCH, [&](CDialog& search) {
-        GetManagerWindow().AttachChannel(&appliance);
-        search.EndDialog(IDOK);
-    });
+    SearchFindsTheAppliance();
     backend.OnModal(IDD_MANAGER_DIALOG, [&](CDialog& dialog) {
         dialog.SendMessage(WM_SOCKET_CLOSE);
         dialog.PostMessage(WM_RECONNECT);
@@ -191,12 +187,7 @@ TEST_F(ManagerDlgTest, NoReconnectionOrLoginRunsOnceTheDisconnectHasClosedTheWin
 // The Operation Mode page's Search replaces every page, itself included, from inside its own
 // button handler, which then returns through the replaced page.
 TEST_F(ManagerDlgTest, TheModePagesSearchReplacesThePagesAndRefreshesNone) {
-    CScriptedChannel appliance;
-    appliance.SetResponder(AnswerEverything());
-    backend.OnModal(IDD_SEARCH, [&](CDialog& search) {
-        GetManagerWindow().AttachChannel(&appliance);
-        search.EndDialog(IDOK);
-    });
+    SearchFindsTheAppliance();
     Run([&](CManagerDlg& dlg) {
         // The Connections page's timer runs on, since only a click stops it.
         ClickTab(dlg, IDC_PAGE_TAB, 2);

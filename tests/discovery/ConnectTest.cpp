@@ -74,6 +74,24 @@ protected:
         });
     }
 
+    // Logs in, then lets `search` act on the search dialog of a reconnection; the main window
+    // has closed by the time that ends.
+    void ReconnectAfterLoggingIn(const std::function<void(CSearchDlg&)>& search) {
+        LogInAs("admin", "secret");
+        Run(
+            [&](CSearchDlg& first) {
+                ConnectTo(first, "127.0.0.1", std::to_string(listener.Port()));
+            },
+            [&](CManagerDlg& main) {
+                backend.ClearMessageBoxes(); // what the pages said at start-up
+                backend.OnNextModal(
+                    IDD_SEARCH, [&](CDialog& dialog) { search(static_cast<CSearchDlg&>(dialog)); });
+                main.PostMessage(WM_RECONNECT);
+                backend.Pump();
+                EXPECT_TRUE(main.IsEnded());
+            });
+    }
+
     static void ConnectTo(CSearchDlg& search, const std::string& ip, const std::string& port) {
         TypeText(search, IDC_IP_ADDRESS, ip);
         TypeText(search, IDC_CONTROL_PORT, port);
@@ -286,46 +304,23 @@ TEST_F(ConnectTest, ConnectStopsWhenTheSearchCannotBeSentOrTheLoginIsCancelled) 
 // The appliance drops the old connection while the operator is choosing a new one: the
 // application ends as on any disconnect, at once rather than after another login.
 TEST_F(ConnectTest, ADisconnectDuringAReconnectionEndsTheSearchAtOnce) {
-    LogInAs("admin", "secret");
-    Run(
-        [&](CSearchDlg& search) {
-            ConnectTo(search, "127.0.0.1", std::to_string(listener.Port()));
-        },
-        [&](CManagerDlg& main) {
-            backend.ClearMessageBoxes(); // what the pages said at start-up
-            backend.OnNextModal(IDD_SEARCH, [&](CDialog& search) {
-                main.SendMessage(WM_SOCKET_CLOSE);
-                EXPECT_TRUE(search.IsEnded());
-            });
-            main.PostMessage(WM_RECONNECT);
-            backend.Pump();
-            EXPECT_TRUE(main.IsEnded());
-        });
+    ReconnectAfterLoggingIn([&](CSearchDlg& search) {
+        GetManagerWindow().SendMessage(WM_SOCKET_CLOSE);
+        EXPECT_TRUE(search.IsEnded());
+    });
     EXPECT_EQ(backend.MessageBoxes(), Strings{"Velmora42 has been disconnected."});
 }
 
 TEST_F(ConnectTest, ADisconnectWhileTheLoginDialogIsOpenLogsNothingIn) {
-    LogInAs("admin", "secret");
-    Run(
-        [&](CSearchDlg& search) {
-            ConnectTo(search, "127.0.0.1", std::to_string(listener.Port()));
-        },
-        [&](CManagerDlg& main) {
-            backend.ClearMessageBoxes(); // what the pages said at start-up
-            backend.OnNextModal(IDD_LOGIN, [&](CDialog& login) {
-                main.SendMessage(WM_SOCKET_CLOSE);
-                TypeText(login, IDC_PASSWORD, "secret");
-                ClickButton(login, IDC_LOGIN_OK);
-            });
-            backend.OnNextModal(IDD_SEARCH, [&](CDialog& search) {
-                ConnectTo(static_cast<CSearchDlg&>(search), "127.0.0.1",
-                          std::to_string(listener.Port()));
-                EXPECT_TRUE(search.IsEnded());
-            });
-            main.PostMessage(WM_RECONNECT);
-            backend.Pump();
-            EXPECT_TRUE(main.IsEnded());
+    ReconnectAfterLoggingIn([&](CSearchDlg& search) {
+        backend.OnNextModal(IDD_LOGIN, [&](CDialog& login) {
+            GetManagerWindow().SendMessage(WM_SOCKET_CLOSE);
+            TypeText(login, IDC_PASSWORD, "secret");
+            ClickButton(login, IDC_LOGIN_OK);
         });
+        ConnectTo(search, "127.0.0.1", std::to_string(listener.Port()));
+        EXPECT_TRUE(search.IsEnded());
+    });
     EXPECT_EQ(std::count(channel.Sent().begin(), channel.Sent().end(), "User admin\r\n"), 1);
     EXPECT_EQ(backend.MessageBoxes(), Strings{"Velmora42 has been disconnected."});
 }
