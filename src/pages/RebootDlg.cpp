@@ -23,6 +23,12 @@ const CDialogResource& RebootDlgResource() {
 
 CRebootDlg::CRebootDlg() : CDialog(RebootDlgResource()) {}
 
+CRebootDlg::~CRebootDlg() {
+    // Left to the base destructor, the window would go after this class's part is gone, and
+    // OnDestroy would not stop the animation.
+    DestroyWindow();
+}
+
 bool CRebootDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CenterWindow();

@@ -10,6 +10,8 @@ enum : int { IDD_REBOOT = 143, IDC_REBOOT_ANIMATION = 1078, IDR_REBOOT_CLIP = 14
 class CRebootDlg : public CDialog {
 public:
     CRebootDlg();
+    // Takes the window away while this class still handles its destruction.
+    ~CRebootDlg() override;
 
     bool OnInitDialog() override;
     void OnDestroy() override;

@@ -3,6 +3,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <optional>
+
 #include "ApplianceFixtures.h"
 #include "modes/ModePage.h"
 #include "pages/InformationPage.h"
@@ -43,6 +45,28 @@ TEST(RebootDlgTest, AnimatesWhileItsWindowIsOpen) {
     EXPECT_TRUE(animation.IsPlaying());
     progress.DestroyWindow();
     EXPECT_FALSE(animation.IsPlaying());
+}
+
+// Notes whether the progress window's animation still plays as its window is taken away.
+class CDestroyWatchingBackend : public CTestBackend {
+public:
+    void DestroyModeless(CDialog& dialog) override {
+        CTestBackend::DestroyModeless(dialog);
+        if (dialog.Resource().id == IDD_REBOOT)
+            playingAtDestroy = dialog.Item<CAnimationCtrl>(IDC_REBOOT_ANIMATION).IsPlaying();
+    }
+    std::optional<bool> playingAtDestroy;
+};
+
+TEST(RebootDlgTest, AWindowGoingWithItsObjectStopsTheAnimation) {
+    CDestroyWatchingBackend backend;
+    CApplication app{backend};
+    {
+        CRebootDlg progress;
+        ASSERT_TRUE(progress.Create());
+    }
+    ASSERT_TRUE(backend.playingAtDestroy.has_value());
+    EXPECT_FALSE(*backend.playingAtDestroy);
 }
 
 class RebootTest : public CScriptedApplianceTest {
