@@ -116,62 +116,72 @@ void CBluetoothPage::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IDC_BT_LINK_TIMEOUT, m_strLinkTimeout);
 }
 
-std::optional<std::string> CBluetoothPage::Query(const char* command, const char* timeoutMessage,
-                                                 const char* failureMessage) {
+std::string CBluetoothPage::Exchange(const std::string& command, int timeoutSeconds,
+                                     const char* timeoutMessage) {
     CManagerWindow& main = GetManagerWindow();
-    const std::string reply = main.SendCommand(command, 0);
+    std::string reply = main.SendCommand(command, timeoutSeconds);
     if (reply.empty()) {
         MessageBox(timeoutMessage);
         main.PostMessage(WM_RECONNECT);
-        return std::nullopt;
     }
-    std::string stripped = StripLineEnd(reply);
-    if (Left(stripped, 3) != "+OK") {
-        MessageBox(failureMessage);
-        return std::nullopt;
-    }
-    return stripped;
+    return reply;
 }
 
-bool CBluetoothPage::QueryName() {
-    const auto reply =
-        Query("BTName\r\n", "Get Bluetooth Information is timeout. Check Velmora42 and Try again.",
-              "Get BTName is Failed. Try again");
-    if (!reply)
-        return false;
-    m_strName = Mid(*reply, 4);
+bool CBluetoothPage::QuerySettings(bool withLinkTimeout) {
+    struct SettingQuery {
+        const char* command;
+        const char* timeoutMessage;
+        const char* failureMessage;
+        void (CBluetoothPage::*take)(const std::string& reply);
+    };
+    static constexpr SettingQuery kQueries[] = {
+        {"BTName\r\n", "Get Bluetooth Information is timeout. Check Velmora42 and Try again.",
+         "Get BTName is Failed. Try again", &CBluetoothPage::TakeName},
+        {"Maxdt\r\n", "Get Maxdt is timeout. Check Velmora42 and Try again.",
+         "Get Maxdt is Failed. Try again", &CBluetoothPage::TakeMaxDT},
+        {"Linkto\r\n", "Get LinkTimeout is timeout. Check Velmora42 and Try again.",
+         "Get LinkTimeout is Failed. Try again", &CBluetoothPage::TakeLinkTimeout},
+        {"Scan\r\n", "Get Scan is timeout. Check Velmora42 and Try again.",
+         "Get Scan is Failed. Try again", &CBluetoothPage::TakeScan},
+        {"Secu\r\n", "Get Security is timeout. Check Velmora42 and Try again.",
+         "Get Secu is Failed. Try again", &CBluetoothPage::TakeSecurity},
+        {"Pair\r\n", "Get Pairable is timeout. Check Velmora42 and Try again.",
+         "Get Pair is Failed. Try again", &CBluetoothPage::TakePairable},
+    };
+    for (const SettingQuery& query : kQueries) {
+        if (query.take == &CBluetoothPage::TakeLinkTimeout && !withLinkTimeout)
+            continue;
+        const std::string reply = Exchange(query.command, 0, query.timeoutMessage);
+        if (reply.empty())
+            return false;
+        const std::string stripped = StripLineEnd(reply);
+        if (Left(stripped, 3) != "+OK") {
+            MessageBox(query.failureMessage);
+            return false;
+        }
+        (this->*query.take)(stripped);
+    }
     return true;
 }
 
-bool CBluetoothPage::QueryMaxDT() {
-    const auto reply = Query("Maxdt\r\n", "Get Maxdt is timeout. Check Velmora42 and Try again.",
-                             "Get Maxdt is Failed. Try again");
-    if (!reply)
-        return false;
-    m_strMaxDT = Mid(*reply, 8);
+void CBluetoothPage::TakeName(const std::string& reply) {
+    m_strName = Mid(reply, 4); // shown together with the MaxDT value
+}
+
+void CBluetoothPage::TakeMaxDT(const std::string& reply) {
+    m_strMaxDT = Mid(reply, 8);
     UpdateData(false);
-    return true;
 }
 
-bool CBluetoothPage::QueryLinkTimeout() {
-    const auto reply =
-        Query("Linkto\r\n", "Get LinkTimeout is timeout. Check Velmora42 and Try again.",
-              "Get LinkTimeout is Failed. Try again");
-    if (!reply)
-        return false;
+void CBluetoothPage::TakeLinkTimeout(const std::string& reply) {
     // The value stands between a 17-character lead and a 4-character tail.
-    m_strLinkTimeout = Mid(*reply, 17, Length(*reply) - 21);
+    m_strLinkTimeout = Mid(reply, 17, Length(reply) - 21);
     UpdateData(false);
-    return true;
 }
 
-bool CBluetoothPage::QueryScan() {
-    const auto reply = Query("Scan\r\n", "Get Scan is timeout. Check Velmora42 and Try again.",
-                             "Get Scan is Failed. Try again");
-    if (!reply)
-        return false;
+void CBluetoothPage::TakeScan(const std::string& reply) {
     // The appliance pads a lone flag with a blank on the side of the missing one.
-    const std::string value = Mid(*reply, 4);
+    const std::string value = Mid(reply, 4);
     if (value == "inquiry ") {
         m_bDiscoverable = true;
     } else if (value == " page") {
@@ -184,40 +194,26 @@ bool CBluetoothPage::QueryScan() {
         m_bConnectable = false;
     }
     UpdateData(false);
-    return true;
 }
 
-bool CBluetoothPage::QuerySecurity() {
-    const auto reply = Query("Secu\r\n", "Get Security is timeout. Check Velmora42 and Try again.",
-                             "Get Secu is Failed. Try again");
-    if (!reply)
-        return false;
-    const std::string value = Mid(*reply, 4);
+void CBluetoothPage::TakeSecurity(const std::string& reply) {
+    const std::string value = Mid(reply, 4);
     if (value == "low" || value == "high")
         SetSecurity(value);
-    return true;
 }
 
-bool CBluetoothPage::QueryPairable() {
-    const auto reply = Query("Pair\r\n", "Get Pairable is timeout. Check Velmora42 and Try again.",
-                             "Get Pair is Failed. Try again");
-    if (!reply)
-        return false;
-    const std::string value = Mid(*reply, 4);
+void CBluetoothPage::TakePairable(const std::string& reply) {
+    const std::string value = Mid(reply, 4);
     if (value == "on")
         m_bPairable = true;
     else if (value == "off")
         m_bPairable = false;
     UpdateData(false);
-    return true;
 }
 
 void CBluetoothPage::LoadSettings() {
-    for (auto query : {&CBluetoothPage::QueryName, &CBluetoothPage::QueryMaxDT,
-                       &CBluetoothPage::QueryLinkTimeout, &CBluetoothPage::QueryScan,
-                       &CBluetoothPage::QuerySecurity, &CBluetoothPage::QueryPairable})
-        if (!(this->*query)())
-            return;
+    if (!QuerySettings(true))
+        return;
     LoadLocalDevices();
     // Whatever the listing gave: the spin offers what the devices counted last can carry.
     auto& maxDT = Item<CSpinCtrl>(IDC_BT_MAXDT_SPIN);
@@ -226,23 +222,16 @@ void CBluetoothPage::LoadSettings() {
 }
 
 void CBluetoothPage::OnRefresh() {
-    for (auto query :
-         {&CBluetoothPage::QueryName, &CBluetoothPage::QueryMaxDT, &CBluetoothPage::QueryScan,
-          &CBluetoothPage::QuerySecurity, &CBluetoothPage::QueryPairable})
-        if (!(this->*query)())
-            return;
+    QuerySettings(false);
 }
 
 void CBluetoothPage::LoadLocalDevices() {
     auto& list = Item<CListViewCtrl>(IDC_BT_LOCAL_DEVICES);
     list.DeleteAllItems();
-    CManagerWindow& main = GetManagerWindow();
-    const std::string reply = main.SendCommand("Stat\r\n", 1);
-    if (reply.empty()) {
-        MessageBox("Get Stat is timeout. Check Velmora42 and Try again.");
-        main.PostMessage(WM_RECONNECT);
+    const std::string reply =
+        Exchange("Stat\r\n", 1, "Get Stat is timeout. Check Velmora42 and Try again.");
+    if (reply.empty())
         return;
-    }
     if (Left(reply, 4) == "-ERR") {
         MessageBox("Stat is Failed. Try again");
         return;
@@ -286,13 +275,9 @@ void CBluetoothPage::SetSecurity(const std::string& security) {
 
 bool CBluetoothPage::Set(const std::string& command, const char* timeoutMessage,
                          const char* failureMessage) {
-    CManagerWindow& main = GetManagerWindow();
-    const std::string reply = main.SendCommand(command, 0);
-    if (reply.empty()) {
-        MessageBox(timeoutMessage);
-        main.PostMessage(WM_RECONNECT);
+    const std::string reply = Exchange(command, 0, timeoutMessage);
+    if (reply.empty())
         return false;
-    }
     UpdateData(false);
     // Only a bare "+OK" is an acceptance; anything after it is not.
     if (StripLineEnd(reply) != "+OK") {

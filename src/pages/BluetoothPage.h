@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "ui/TabPage.h"
@@ -67,17 +66,21 @@ private:
     void OnRefresh();
     void OnApply();
 
-    // The queries; each returns false once it has reported a time-out or a failure.
-    bool QueryName();
-    bool QueryMaxDT();
-    bool QueryLinkTimeout();
-    bool QueryScan();
-    bool QuerySecurity();
-    bool QueryPairable();
-    // Sends a query; gives the reply without its line end when it begins "+OK", nothing
-    // after reporting a time-out (WM_RECONNECT posted) or the failure message.
-    std::optional<std::string> Query(const char* command, const char* timeoutMessage,
-                                     const char* failureMessage);
+    // Sends a command line; an empty reply (a time-out) is reported with `timeoutMessage`
+    // and WM_RECONNECT. Returns the reply. Blocks for the exchange.
+    std::string Exchange(const std::string& command, int timeoutSeconds,
+                         const char* timeoutMessage);
+    // The setting queries in order ("Linkto" only when asked); each reply that begins "+OK"
+    // is cut into its member. False once a time-out or a failure has been reported; values
+    // taken before it stay.
+    bool QuerySettings(bool withLinkTimeout);
+    // What each query takes from its reply without the line end.
+    void TakeName(const std::string& reply);
+    void TakeMaxDT(const std::string& reply);
+    void TakeLinkTimeout(const std::string& reply);
+    void TakeScan(const std::string& reply);
+    void TakeSecurity(const std::string& reply);
+    void TakePairable(const std::string& reply);
     // Sends a set command; true when the appliance answered exactly "+OK".
     bool Set(const std::string& command, const char* timeoutMessage, const char* failureMessage);
     // The set command for the scan flags with its failure message.
