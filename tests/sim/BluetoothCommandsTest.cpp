@@ -61,7 +61,7 @@ TEST_F(BluetoothCommandsTest, LocalDevicesListSixFieldsPerRadio) {
     const std::string reply = client.exchange("Stat");
     const auto rows = cuts::listingLines(reply);
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_NE(reply.find("\r\n+OK\r\n"), std::string::npos);
+    EXPECT_EQ(cuts::closingLine(reply), "+OK");
     const auto first = cuts::splitFields(rows[0], 6);
     EXPECT_EQ(first[0], "0");
     EXPECT_EQ(first[1], "00:0B:CE:20:00:01");

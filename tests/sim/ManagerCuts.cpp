@@ -32,6 +32,20 @@ std::vector<std::string> listingLines(const std::string& reply) {
     return lines;
 }
 
+std::string closingLine(const std::string& reply) {
+    if (reply.size() < 2 || reply.compare(reply.size() - 2, 2, "\r\n") != 0) {
+        return {};
+    }
+    const std::string body = stripped(reply);
+    const std::size_t lastEnd = body.rfind("\r\n");
+    const std::size_t start = lastEnd == std::string::npos ? 0 : lastEnd + 2;
+    const std::string before = body.substr(0, start);
+    if (before.find("+OK") != std::string::npos || before.find("-ERR") != std::string::npos) {
+        return {};
+    }
+    return body.substr(start);
+}
+
 std::array<std::string, 3> splitRegistration(const std::string& line) {
     const std::size_t p = line.find('|');
     const std::string index = line.substr(0, p);

@@ -17,6 +17,10 @@ std::string mid(const std::string& text, int first, int count = -1);
 std::string stripped(const std::string& reply);
 // Lines of a listing up to (not including) the first line that is exactly "+OK".
 std::vector<std::string> listingLines(const std::string& reply);
+// The last line of a listing, provided the engine's end marks ("+OK", "-ERR") occur nowhere
+// before it, so that the engine reads on until the whole listing is in; empty otherwise, and
+// for a reply that does not end in "\r\n".
+std::string closingLine(const std::string& reply);
 
 // index, BDADDR/Name, third field: "||" and "|" in either order (Bind and Serv rows).
 std::array<std::string, 3> splitRegistration(const std::string& line);

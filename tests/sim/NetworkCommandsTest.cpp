@@ -10,7 +10,9 @@ TEST_F(NetworkCommandsTest, ConnectionsListNineFieldsAndPassEveryColour) {
     std::set<cuts::Colour> seen;
     std::set<std::string> counters;
     for (int poll = 0; poll < 8; ++poll) {
-        const auto rows = cuts::listingLines(client.exchange("List"));
+        const std::string reply = client.exchange("List");
+        EXPECT_EQ(cuts::closingLine(reply), "+OK");
+        const auto rows = cuts::listingLines(reply);
         ASSERT_EQ(rows.size(), 2u);
         for (const auto& row : rows) {
             const auto fields = cuts::splitFields(row, 9);
@@ -67,7 +69,9 @@ TEST_F(NetworkCommandsTest, PeriodicInquiryAndNeighbours) {
     EXPECT_EQ(state.length, "8");
     EXPECT_EQ(state.accessCode, "0x9E8B00");
 
-    const auto rows = cuts::neighbours(client.exchange("ngbrh", 2000));
+    const std::string listing = client.exchange("ngbrh", 2000);
+    EXPECT_NE(cuts::closingLine(listing).find("+OK"), std::string::npos);
+    const auto rows = cuts::neighbours(listing);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], (std::array<std::string, 3>{"00:0B:CE:40:00:01", "0x5A020C", "Phone-1"}));
     EXPECT_EQ(rows[2][2], "Desktop PC");
@@ -82,7 +86,9 @@ TEST_F(NetworkCommandsTest, PeriodicInquiryAndNeighbours) {
 
 TEST_F(NetworkCommandsTest, RepeaterTreeIsMoreThanTwoLevelsDeep) {
     SimClient client = loggedIn();
-    const auto depths = cuts::repeaterDepths(client.exchange("repeater"));
+    const std::string reply = client.exchange("repeater");
+    EXPECT_NE(cuts::closingLine(reply).find("+OK"), std::string::npos);
+    const auto depths = cuts::repeaterDepths(reply);
     EXPECT_EQ(depths.at("00:0B:CE:20:00:01"), 0);
     EXPECT_EQ(depths.at("00:0B:CE:50:00:01 ( Relay-1 )"), 1);
     EXPECT_EQ(depths.at("00:0B:CE:50:00:02 ( Relay-2 )"), 2);
