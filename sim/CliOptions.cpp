@@ -162,7 +162,9 @@ CliResult parseCommandLine(const std::vector<std::string>& arguments) {
                 error = "--discovery-bind takes an IPv4 address";
             }
         } else if (option == "--discovery-junk") {
-            options.discoveryLayout.junkPrefix.assign(static_cast<std::size_t>(number(0, 400)),
+            // With the longest model code and Bluetooth name the reply stays within the
+            // 500 bytes the manager reads of a datagram.
+            options.discoveryLayout.junkPrefix.assign(static_cast<std::size_t>(number(0, 300)),
                                                       0x55);
         } else if (option == "--discovery-order") {
             const auto order = parseOrder(value);
@@ -180,6 +182,9 @@ CliResult parseCommandLine(const std::vector<std::string>& arguments) {
             request.firmware = value;
         } else if (option == "--model") {
             request.model = value;
+            if (!isSafeName(value, 16)) {
+                error = "--model takes 1 to 16 printable characters";
+            }
         } else if (option == "--profile") {
             request.legacy = value == "legacy";
             if (value != "legacy" && value != "current") {
@@ -247,7 +252,8 @@ Identity and login
   --user NAME              login user name (default admin)
   --password TEXT          login password (default velmora)
   --firmware VERSION       "Ver" reply (default 1.7.3)
-  --model CODE             model code; 101 has no RS232 mode (default 100)
+  --model CODE             model code, up to 16 characters; 101 has no RS232 mode
+                           (default 100)
   --profile NAME           current (default) or legacy: firmware 1.6.2 without
                            PRSV, KATO, REPEATER, PINQ and NGBRH
   --commands W1,W2,...     command words announced by "help" and accepted
@@ -258,7 +264,7 @@ State and timing
   --reboot-downtime S      seconds away after "Reboot" (default 8)
   --repeater-delay MS      delay of the "mode repeater" reply (default 3000)
 Discovery layout
-  --discovery-junk N       N junk bytes before the marker (default 0)
+  --discovery-junk N       N junk bytes before the marker (0-300, default 0)
   --discovery-order LIST   record types in sending order, e.g. 8,7,6,5,4,3,2,1
 Faults (command words match without regard to case; lists are comma-separated)
   --reply-delay MS         every reply starts this late

@@ -100,6 +100,9 @@ TEST(CliOptionsTest, MistakesAreReported) {
                                                   {"--control-port", "70000"},
                                                   {"--discovery-order", "1,2,3,4,5,6,7,7"},
                                                   {"--profile", "ancient"},
+                                                  {"--discovery-junk", "301"},
+                                                  {"--model", std::string(17, 'M')},
+                                                  {"--model", ""},
                                                   {"--frobnicate", "1"},
                                                   {"stray"}}) {
         EXPECT_FALSE(parseCommandLine(wrong).error.empty()) << wrong[0];

@@ -1,6 +1,8 @@
 #include "ManagerCuts.h"
 #include "SimFixture.h"
 
+#include "sim/CliOptions.h"
+
 using Bytes = std::vector<std::uint8_t>;
 
 class DiscoveryTest : public SimFixture {};
@@ -88,4 +90,24 @@ TEST_F(DiscoveryTest, RenamedApplianceAnnouncesItsNewName) {
     SimClient client = loggedIn();
     ASSERT_EQ(client.exchangeOnce("BTName Lab bench"), "+OK\r\n");
     EXPECT_EQ(cuts::discoveryRecord(discoverNow().at(0))->at(7), "Lab bench");
+}
+
+TEST_F(DiscoveryTest, LargestRecordTheOptionsAllowFitsTheFiveHundredBytesRead) {
+    // The search reads at most 500 bytes of a datagram and ignores one whose eighth record
+    // does not end within them.
+    const std::string model(16, 'M');
+    const auto cli = sim::parseCommandLine({"--discovery-junk", "300", "--model", model});
+    ASSERT_TRUE(cli.error.empty()) << cli.error;
+    auto options = sim::SimulatorOptions::loopback(1);
+    options.discoveryLayout = cli.options.discoveryLayout;
+    options.appliances[0].state.modelCode = cli.options.appliances[0].state.modelCode;
+    start(options);
+    SimClient client = loggedIn();
+    EXPECT_NE(cuts::stripped(client.exchangeOnce("BTName " + std::string(33, 'N'))), "+OK");
+    ASSERT_EQ(cuts::stripped(client.exchangeOnce("BTName " + std::string(32, 'N'))), "+OK");
+
+    const auto record = cuts::discoveryRecord(discoverNow().at(0));
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->at(2), model);
+    EXPECT_EQ(record->at(7), std::string(32, 'N'));
 }
