@@ -10,15 +10,12 @@ namespace {
 
 constexpr std::size_t kMaxServers = 14;
 
-// Server lines use the same two separator orders as the registrations of Server mode; the
-// closing line carries the host: "+OK " ip ":" port.
+// Server lines, then the closing line with the host: "+OK " ip ":" port.
 Reply listServers(const ApplianceState& state) {
     std::string text;
     for (std::size_t i = 0; i < state.servers.size(); ++i) {
         const ServerEntry& entry = state.servers[i];
-        const bool byAddress = isBdAddress(entry.device);
-        text += std::to_string(i) + (byAddress ? "||" : "|") + entry.device +
-                (byAddress ? "|" : "||") + entry.address + ":" + entry.port + "\r\n";
+        text += tableRow(i, entry.device, entry.address + ":" + entry.port);
     }
     return {text + "+OK " + state.hostAddress + ":" + state.hostPort + "\r\n"};
 }
@@ -42,9 +39,9 @@ Reply server(CommandContext& context, const CommandLine& command) {
         state.hostPort = port;
         return Reply::ok();
     }
-    std::string device = text.substr(blank + 1);
-    device.erase(device.find_last_not_of(' ') + 1);
-    if (!(isBdAddress(device) || isSafeName(device))) {
+    // Kept as typed: the manager deletes the entry by the text it sent here.
+    const std::string device = text.substr(blank + 1);
+    if (!isDevice(device)) {
         return Reply::error("Invalid device");
     }
     auto& entries = state.servers;
@@ -61,15 +58,10 @@ Reply server(CommandContext& context, const CommandLine& command) {
 }
 
 Reply deleteServer(CommandContext& context, const CommandLine& command) {
-    auto& entries = context.state.servers;
-    const auto found = std::find_if(entries.begin(), entries.end(), [&](const ServerEntry& each) {
-        return each.device == command.argumentText;
-    });
-    if (found == entries.end()) {
-        return Reply::error("No such server");
-    }
-    entries.erase(found);
-    return Reply::ok();
+    return eraseFirst(
+        context.state.servers,
+        [&](const ServerEntry& each) { return each.device == command.argumentText; },
+        "No such server");
 }
 
 Reply persist(CommandContext& context, const CommandLine& command) {

@@ -1,5 +1,7 @@
 #include "sim/CommandTable.h"
 
+#include "sim/Validate.h"
+
 namespace sim {
 
 const CommandTable& CommandTable::standard() {
@@ -27,6 +29,12 @@ Reply CommandTable::dispatch(CommandContext& context, const CommandLine& command
         return Reply::error("Unknown command");
     }
     return found->second.handler(context, command);
+}
+
+std::string tableRow(std::size_t index, const std::string& device, const std::string& value) {
+    const bool byAddress = isBdAddress(device);
+    return std::to_string(index) + (byAddress ? "||" : "|") + device + (byAddress ? "|" : "||") +
+           value + "\r\n";
 }
 
 } // namespace sim

@@ -5,9 +5,11 @@
 #include "sim/Reply.h"
 #include "sim/SimulatorOptions.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace sim {
 
@@ -38,6 +40,21 @@ private:
     };
     std::map<std::string, Entry> m_entries;
 };
+
+// A row of the "Bind" and "Serv" listings. An address is written index "||" address "|" value,
+// a name index "|" name "||" value; the manager reads both orders.
+std::string tableRow(std::size_t index, const std::string& device, const std::string& value);
+
+// Removes the first entry that `matches` and answers "+OK", or answers "-ERR " + `missing`.
+template <typename Entry, typename Match>
+Reply eraseFirst(std::vector<Entry>& entries, Match matches, const std::string& missing) {
+    const auto found = std::find_if(entries.begin(), entries.end(), matches);
+    if (found == entries.end()) {
+        return Reply::error(missing);
+    }
+    entries.erase(found);
+    return Reply::ok();
+}
 
 // Each command family adds its handlers (one source file per family).
 void addModeCommands(CommandTable& table);

@@ -2,7 +2,6 @@
 #include "sim/CommandTable.h"
 #include "sim/Validate.h"
 
-#include <algorithm>
 #include <array>
 
 namespace sim {
@@ -44,17 +43,12 @@ Reply listConnections(CommandContext& context, const CommandLine&) {
 }
 
 Reply disconnect(CommandContext& context, const CommandLine& command) {
-    auto& connections = context.state.connections;
-    const std::string& index = command.argumentText;
-    const auto found =
-        std::find_if(connections.begin(), connections.end(), [&](const BluetoothConnection& each) {
-            return std::to_string(each.index) == index;
-        });
-    if (found == connections.end()) {
-        return Reply::error("No such connection");
-    }
-    connections.erase(found);
-    return Reply::ok();
+    return eraseFirst(
+        context.state.connections,
+        [&](const BluetoothConnection& each) {
+            return std::to_string(each.index) == command.argumentText;
+        },
+        "No such connection");
 }
 
 Reply periodicInquiry(CommandContext& context, const CommandLine& command) {

@@ -9,7 +9,9 @@ namespace sim {
 namespace {
 
 // The query is read at fixed positions: four characters of port from position 9 and one
-// of maximum at position 18; the set is echoed with the port exactly as it was written.
+// of maximum at position 18, so a port below 1000 is widened with zeros. The set is echoed
+// with both values exactly as they were written; a set with stray blanks, whose echo could
+// not match what the manager sent, is refused.
 Reply vertex(CommandContext& context, const CommandLine& command) {
     ApplianceState& state = context.state;
     if (!command.hasArguments) {
@@ -17,7 +19,8 @@ Reply vertex(CommandContext& context, const CommandLine& command) {
                            state.vertexMaxConnections);
     }
     const auto& args = command.arguments;
-    if (args.size() != 2 || !isShortPort(args[0]) || !isNumberInRange(args[1], 1, 7, 1)) {
+    if (args.size() != 2 || command.argumentText != args[0] + " " + args[1] ||
+        !isShortPort(args[0]) || !isNumberInRange(args[1], 1, 7, 1)) {
         return Reply::error("Usage: Vertex port(1-9999) maximum(1-7)");
     }
     state.vertexPort = args[0];

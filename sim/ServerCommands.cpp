@@ -51,15 +51,10 @@ Reply keepAlive(CommandContext& context, const CommandLine& command) {
     return Reply::ok();
 }
 
-// An address registration is written index "||" address "|" port, a name registration
-// index "|" name "||" port; the manager reads both.
 Reply listRegistrations(const ApplianceState& state) {
     std::string text;
     for (std::size_t i = 0; i < state.registrations.size(); ++i) {
-        const Registration& entry = state.registrations[i];
-        const bool byAddress = isBdAddress(entry.device);
-        text += std::to_string(i) + (byAddress ? "||" : "|") + entry.device +
-                (byAddress ? "|" : "||") + entry.port + "\r\n";
+        text += tableRow(i, state.registrations[i].device, state.registrations[i].port);
     }
     return {text + "+OK\r\n"};
 }
@@ -69,16 +64,16 @@ Reply bind(CommandContext& context, const CommandLine& command) {
     if (!command.hasArguments) {
         return listRegistrations(state);
     }
-    // The port is the last word; the device is everything before it (a name may hold blanks).
+    // The port is the last word; the device is everything before its blank, as the manager
+    // typed it (a name may hold blanks, also at its end).
     const std::string& text = command.argumentText;
     const std::size_t lastBlank = text.find_last_of(' ');
     if (lastBlank == std::string::npos) {
         return Reply::error("Usage: Bind device port");
     }
     const std::string port = text.substr(lastBlank + 1);
-    std::string device = text.substr(0, lastBlank);
-    device.erase(device.find_last_not_of(' ') + 1);
-    if (!isPort(port) || !(isBdAddress(device) || isSafeName(device))) {
+    const std::string device = text.substr(0, lastBlank);
+    if (!isPort(port) || !isDevice(device)) {
         return Reply::error("Invalid device or port");
     }
     auto& entries = state.registrations;
@@ -96,15 +91,10 @@ Reply bind(CommandContext& context, const CommandLine& command) {
 }
 
 Reply release(CommandContext& context, const CommandLine& command) {
-    auto& entries = context.state.registrations;
-    const auto found = std::find_if(entries.begin(), entries.end(), [&](const Registration& each) {
-        return each.port == command.argumentText;
-    });
-    if (found == entries.end()) {
-        return Reply::error("No registration on that port");
-    }
-    entries.erase(found);
-    return Reply::ok();
+    return eraseFirst(
+        context.state.registrations,
+        [&](const Registration& each) { return each.port == command.argumentText; },
+        "No registration on that port");
 }
 
 } // namespace

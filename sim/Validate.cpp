@@ -75,6 +75,10 @@ bool isSafeName(const std::string& text, std::size_t maxLength) {
            text.find("+OK") == std::string::npos && text.find("-ERR") == std::string::npos;
 }
 
+bool isDevice(const std::string& text) {
+    return isBdAddress(text) || isSafeName(text);
+}
+
 std::string toUpper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });

@@ -22,6 +22,8 @@ bool isIPv4(const std::string& text);
 // characters without "|" (the listing separator) and without the end marks "+OK" and "-ERR",
 // which would end the manager's reading early.
 bool isSafeName(const std::string& text, std::size_t maxLength = 32);
+// What "Bind" and "Serv" take as a device: a Bluetooth address or a safe name, kept as typed.
+bool isDevice(const std::string& text);
 std::string toUpper(std::string text);
 
 } // namespace sim

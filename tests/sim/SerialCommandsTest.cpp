@@ -14,6 +14,8 @@ TEST_F(SerialCommandsTest, VertexCutsAtFixedPositionsAndEchoesTheSet) {
     const std::string padded = cuts::stripped(client.exchangeOnce("Vertex"));
     EXPECT_EQ(cuts::mid(padded, 9, 4), "0080");
     EXPECT_EQ(cuts::mid(padded, 18, 1), "1");
+    // The dialog sends a port as read (or as typed) and wants it echoed exactly so.
+    EXPECT_EQ(cuts::stripped(client.exchangeOnce("Vertex 0080 1")), "+OK PORT 0080 MAX 1");
     EXPECT_EQ(cuts::stripped(client.exchangeOnce("Vertex 10000 1")).substr(0, 4), "-ERR");
     EXPECT_EQ(cuts::stripped(client.exchangeOnce("Vertex 9401 8")).substr(0, 4), "-ERR");
     EXPECT_EQ(cuts::stripped(client.exchangeOnce("Vertex 9401")).substr(0, 4), "-ERR");
@@ -21,6 +23,23 @@ TEST_F(SerialCommandsTest, VertexCutsAtFixedPositionsAndEchoesTheSet) {
     const std::string changed = cuts::stripped(client.exchangeOnce("Vertex"));
     EXPECT_EQ(cuts::mid(changed, 9, 4), "9402");
     EXPECT_EQ(cuts::mid(changed, 18, 1), "5");
+}
+
+TEST_F(SerialCommandsTest, VertexSetIsEchoedAsSentOrChangesNothing) {
+    // A port typed with a blank goes out with it; the dialog then wants that text echoed, so
+    // an appliance that takes the port must echo it so, or else refuse it and keep its port.
+    SimClient client = loggedIn();
+    const std::pair<std::string, std::string> sets[] = {
+        {" 940", "3"}, {"9400 ", "3"}, {"9400", " 3"}};
+    for (const auto& [port, maximum] : sets) {
+        const std::string reply =
+            cuts::stripped(client.exchangeOnce("Vertex " + port + " " + maximum));
+        if (reply != "+OK PORT " + port + " MAX " + maximum) {
+            const std::string read = cuts::stripped(client.exchangeOnce("Vertex"));
+            EXPECT_EQ(cuts::mid(read, 9, 4), "9300") << "[" << port << "]";
+            EXPECT_EQ(cuts::mid(read, 18, 1), "7") << "[" << port << "]";
+        }
+    }
 }
 
 TEST_F(SerialCommandsTest, StationAddressFillsTheTwelveDigits) {
@@ -38,7 +57,9 @@ TEST_F(SerialCommandsTest, RouteGenerationFillsTheRoutingTable) {
     SimClient client = loggedIn();
     const auto routes = [&client] {
         std::vector<std::pair<std::string, std::string>> table;
-        for (const auto& line : cuts::listingLines(client.exchange("route", 3000))) {
+        const std::string reply = client.exchange("route", 3000);
+        EXPECT_NE(cuts::closingLine(reply).find("+OK"), std::string::npos);
+        for (const auto& line : cuts::listingLines(reply)) {
             const std::size_t arrow = line.find('>');
             std::string from = line.substr(0, arrow);
             from.erase(from.find_last_not_of(' ') + 1);

@@ -14,6 +14,10 @@ TEST_F(ServerModeTest, DataPortIsTheLastFourCharacters) {
     EXPECT_NE(client.exchange("Port 80", 1000).find("+OK"), std::string::npos);
     const std::string widened = cuts::stripped(client.exchangeOnce("Port"));
     EXPECT_EQ(widened.substr(widened.size() - 4), "0080"); // fits the four-character field
+    // Apply sends back what the dialog read.
+    EXPECT_NE(client.exchange("Port 0080", 1000).find("+OK"), std::string::npos);
+    const std::string again = cuts::stripped(client.exchangeOnce("Port"));
+    EXPECT_EQ(again.substr(again.size() - 4), "0080");
     for (const char* bad : {"Port ", "Port 0", "Port 10000", "Port x1"}) {
         EXPECT_EQ(client.exchange(bad).find("+OK"), std::string::npos) << bad;
     }
@@ -39,7 +43,9 @@ TEST_F(ServerModeTest, KeepSocketAndKeepAliveRoundTrip) {
 
 TEST_F(ServerModeTest, RegistrationsParseInBothSeparatorOrders) {
     SimClient client = loggedIn();
-    const auto rows = cuts::listingLines(client.exchange("Bind"));
+    const std::string reply = client.exchange("Bind");
+    EXPECT_EQ(cuts::closingLine(reply), "+OK");
+    const auto rows = cuts::listingLines(reply);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(cuts::splitRegistration(rows[0]),
               (std::array<std::string, 3>{"0", "00:0B:CE:01:02:03", "9101"}));
@@ -69,7 +75,26 @@ TEST_F(ServerModeTest, BindAndReleaseChangeTheTable) {
     EXPECT_EQ(table[2][2], "9104");
 }
 
+TEST_F(ServerModeTest, NamesAreKeptAsTyped) {
+    // The dialog adds its row with the name as typed; a reload must show the same cell.
+    SimClient client = loggedIn();
+    ASSERT_EQ(cuts::stripped(client.exchangeOnce("Bind Scale  9105")), "+OK");
+    const auto rows = cuts::listingLines(client.exchange("Bind"));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(cuts::splitRegistration(rows[2])[1], "Scale ");
+}
+
 class ClientModeTest : public SimFixture {};
+
+TEST_F(ClientModeTest, ServerNamesAreKeptAsTypedAndDeletedByThatText) {
+    // The dialog adds its row with the name as typed and deletes by that cell's text.
+    SimClient client = loggedIn();
+    ASSERT_EQ(cuts::stripped(client.exchangeOnce("Serv 10.1.2.4:4001 Scale ")), "+OK");
+    const auto rows = cuts::listingLines(client.exchange("Serv"));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(cuts::splitRegistration(rows[1])[1], "Scale ");
+    EXPECT_EQ(cuts::stripped(client.exchangeOnce("DelServ Scale ")), "+OK");
+}
 
 TEST_F(ClientModeTest, ServerTableAndHostLine) {
     SimClient client = loggedIn();
@@ -78,6 +103,7 @@ TEST_F(ClientModeTest, ServerTableAndHostLine) {
     ASSERT_EQ(rows.size(), 2u); // one server line and the host line
     EXPECT_EQ(cuts::splitRegistration(rows[0]),
               (std::array<std::string, 3>{"0", "00:0B:CE:01:02:03", "192.168.0.20:9200"}));
+    ASSERT_EQ(cuts::closingLine(reply), rows[1]);
     ASSERT_EQ(rows[1].substr(0, 3), "+OK");
     EXPECT_EQ(cuts::hostOf(rows[1]), (std::pair<std::string, std::string>{"192.168.0.10", "9200"}));
 }
