@@ -174,6 +174,18 @@ TEST_F(BluetoothPageTest, AFailedQueryStopsTheLoadWithoutReconnecting) {
     });
 }
 
+TEST_F(BluetoothPageTest, TheNameShowsOnlyTogetherWithTheMaxDTValue) {
+    replies["Maxdt\r\n"] = "-ERR\r\n";
+    Run([&](CManagerDlg& dlg) {
+        CBluetoothPage& page = dlg.m_tabCtrl.BluetoothPage();
+        TypeText(page, IDC_BT_NAME, "typed");
+        OpenPage(dlg);
+        EXPECT_EQ(TakeMessageBoxes(), Lines{"Get Maxdt is Failed. Try again"});
+        EXPECT_EQ(page.m_strName, "Velmora42-1");
+        EXPECT_EQ(page.GetDlgItemText(IDC_BT_NAME), "typed");
+    });
+}
+
 TEST_F(BluetoothPageTest, AQueryTimeOutReportsAndSearchesAgain) {
     replies["Secu\r\n"] = "";
     Run([&](CManagerDlg& dlg) {
