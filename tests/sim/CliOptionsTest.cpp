@@ -65,7 +65,10 @@ TEST(CliOptionsTest, FaultsTimingAndProfile) {
                                        "--discovery-order",
                                        "8,7,6,5,4,3,2,1",
                                        "--transcript",
-                                       "/tmp/t.txt"});
+                                       "/tmp/t.txt",
+                                       "--radios",
+                                       "3",
+                                       "--no-discovery"});
     ASSERT_TRUE(cli.error.empty()) << cli.error;
     const auto& appliance = cli.options.appliances[0];
     EXPECT_EQ(appliance.faults.replyDelayMs, 150);
@@ -85,6 +88,8 @@ TEST(CliOptionsTest, FaultsTimingAndProfile) {
     EXPECT_EQ(cli.options.discoveryLayout.junkPrefix.size(), 3u);
     EXPECT_EQ(cli.options.discoveryLayout.recordOrder[0], 8);
     EXPECT_EQ(cli.options.transcriptPath, "/tmp/t.txt");
+    EXPECT_EQ(appliance.state.localDevices, 3);
+    EXPECT_FALSE(cli.options.discoveryEnabled);
 }
 
 TEST(CliOptionsTest, CommandsKeepTheLoginWords) {
