@@ -165,9 +165,13 @@ bool CEditCtrl::OnKeyDown(VirtualKey key, bool shift) {
 }
 
 void CEditCtrl::OnPaste() {
+    OnPasteText(Application().Backend().GetClipboardText());
+}
+
+void CEditCtrl::OnPasteText(std::string_view pasted) {
     if (m_bReadOnly)
         return;
-    std::string text = Application().Backend().GetClipboardText();
+    std::string text(pasted);
     if (!HasStyle(ControlStyle::MultiLine)) {
         const int lineEnd = std::min(Find(text, '\r') < 0 ? Length(text) : Find(text, '\r'),
                                      Find(text, '\n') < 0 ? Length(text) : Find(text, '\n'));

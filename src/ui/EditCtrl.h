@@ -38,7 +38,11 @@ public:
     virtual void OnChar(int code);
     // Returns false when the key means nothing to an edit control.
     virtual bool OnKeyDown(VirtualKey key, bool shift);
+    // Pastes the clipboard's text through OnPasteText.
     virtual void OnPaste();
+    // Puts `text` in place of the selection as a paste does: its first line, within the text
+    // limit. The X11 selection pasted with the middle button comes here too.
+    virtual void OnPasteText(std::string_view text);
     virtual void OnCut();
     virtual void OnCopy();
     virtual void OnClear();
