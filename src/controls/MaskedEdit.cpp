@@ -95,6 +95,8 @@ void CMaskedEdit::OnTextEdited(std::string_view text) {
         CEditCtrl::OnTextEdited(text);
         return;
     }
+    if (IsReadOnly())
+        return;
     PutInputChars(RemoveLiteralRuns(text), 0, true);
     const int caret = FindFirstBlank(0);
     SetSel(caret, caret);
@@ -207,18 +209,16 @@ bool CMaskedEdit::OnKeyDown(VirtualKey key, bool shift) {
     case VirtualKey::Home:
     case VirtualKey::Right:
     case VirtualKey::Down:
-        CEditCtrl::OnKeyDown(key, shift);
-        if (!shift) {
-            GetSel(start, end);
-            PlaceCaretForward(start);
-        }
-        return true;
     case VirtualKey::Left:
     case VirtualKey::Up:
+        // The platform moves the caret; without Shift it then lands beside an input position.
         CEditCtrl::OnKeyDown(key, shift);
         if (!shift) {
             GetSel(start, end);
-            PlaceCaretBackward(start);
+            if (key == VirtualKey::Left || key == VirtualKey::Up)
+                PlaceCaretBackward(start);
+            else
+                PlaceCaretForward(start);
         }
         return true;
     case VirtualKey::Insert:
@@ -231,14 +231,14 @@ bool CMaskedEdit::OnKeyDown(VirtualKey key, bool shift) {
     return CEditCtrl::OnKeyDown(key, shift);
 }
 
-void CMaskedEdit::OnPaste() {
+void CMaskedEdit::OnPasteText(std::string_view text) {
     if (!HasMask() || IsReadOnly()) {
-        CEditCtrl::OnPaste();
+        CEditCtrl::OnPasteText(text);
         return;
     }
     int start = 0, end = 0;
     GetSel(start, end);
-    CEditCtrl::OnPaste();
+    CEditCtrl::OnPasteText(text);
     // The whole pasted-into text is offered, literals of the old display included.
     PutInputChars(GetWindowText(), 0, false);
     RefreshText(-1);
@@ -247,8 +247,16 @@ void CMaskedEdit::OnPaste() {
 }
 
 void CMaskedEdit::OnCut() {
+    RemoveSelectedInput(true);
+}
+
+void CMaskedEdit::OnClear() {
+    RemoveSelectedInput(false);
+}
+
+void CMaskedEdit::RemoveSelectedInput(bool cut) {
     if (!HasMask() || IsReadOnly()) {
-        CEditCtrl::OnCut();
+        PlatformCutOrClear(cut);
         return;
     }
     // The input goes first, so the platform's cut finds nothing selected and leaves the
@@ -256,19 +264,7 @@ void CMaskedEdit::OnCut() {
     int start = 0, end = 0;
     GetSel(start, end);
     RemoveInputRange(start, end);
-    CEditCtrl::OnCut();
-    RefreshText(start);
-}
-
-void CMaskedEdit::OnClear() {
-    if (!HasMask() || IsReadOnly()) {
-        CEditCtrl::OnClear();
-        return;
-    }
-    int start = 0, end = 0;
-    GetSel(start, end);
-    RemoveInputRange(start, end);
-    CEditCtrl::OnClear();
+    PlatformCutOrClear(cut);
     RefreshText(start);
 }
 

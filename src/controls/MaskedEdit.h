@@ -42,13 +42,14 @@ public:
     void SetWindowText(std::string_view text) override;
     void OnChar(int code) override;
     bool OnKeyDown(VirtualKey key, bool shift) override;
-    void OnPaste() override;
+    void OnPasteText(std::string_view text) override;
     void OnCut() override;
     void OnClear() override;
     void OnLButtonDown(int index) override;
     void OnFocusChange(bool focused) override;
     // A whole new text from a native widget counts as the operator's: it is taken in like a
     // text set from outside, with EN_CHANGE, and the caret goes to the first unfilled position.
+    // A read-only field keeps its content.
     void OnTextEdited(std::string_view text) override;
     // The window is created: the text is redrawn and the caret put on the first input position.
     void Reset() override;
@@ -66,6 +67,9 @@ private:
     void TypeCharacter(int code, int start, int end);
     void Backspace(int start, int end);
     void DeleteForward(int start, int end);
+    // Cut (`cut` true) and Clear: the selected input goes first, then the platform's own.
+    void RemoveSelectedInput(bool cut);
+    void PlatformCutOrClear(bool cut) { cut ? CEditCtrl::OnCut() : CEditCtrl::OnClear(); }
     void ValidateFocusLoss();
 
     int NextEditable(int p) const { return m_positions.NextEditable(p); }

@@ -7,7 +7,8 @@ CAddressTestDlg::CAddressTestDlg()
     BindControl(m_editBdaddr);
     MessageMap()
         .Command(IDC_BDADDR, EN_UPDATE, &CAddressTestDlg::OnUpdate)
-        .Command(IDC_BDADDR, EN_CHANGE, &CAddressTestDlg::OnChange);
+        .Command(IDC_BDADDR, EN_CHANGE, &CAddressTestDlg::OnChange)
+        .Notify(IDC_BDADDR, MEN_VALIDATE, &CAddressTestDlg::OnValidate);
 }
 
 const CDialogResource& CAddressTestDlg::AddressResource() {

@@ -10,7 +10,8 @@
 #include "ui/testing/TestBackend.h"
 
 // A dialog with an address field (a masked edit bound in place of edit 1030) and a plain edit
-// 1031 to move the focus to; it records the address field's EN_UPDATE and EN_CHANGE.
+// 1031 to move the focus to; it records the address field's EN_UPDATE, EN_CHANGE and
+// MEN_VALIDATE.
 class CAddressTestDlg : public CDialog {
 public:
     enum : int { IDD = 990, IDC_BDADDR = 1030, IDC_OTHER = 1031 };
@@ -25,6 +26,7 @@ public:
 private:
     void OnUpdate() { m_notifications.push_back(EN_UPDATE); }
     void OnChange() { m_notifications.push_back(EN_CHANGE); }
+    void OnValidate() { m_notifications.push_back(MEN_VALIDATE); }
 };
 
 // The separators come from the user's locale; the tests fix it to C, whose time separator

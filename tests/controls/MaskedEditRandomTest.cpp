@@ -63,7 +63,7 @@ protected:
             edit.OnLButtonDown(Pick(-2, 20));
             break;
         case 9:
-            edit.SetWindowText(RandomText());
+            (Pick(0, 1) ? edit.SetWindowText(RandomText()) : edit.OnTextEdited(RandomText()));
             break;
         case 10:
             dialog.GetDlgItem(CAddressTestDlg::IDC_OTHER)->SetFocus();

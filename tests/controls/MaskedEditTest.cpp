@@ -77,19 +77,24 @@ TEST_F(MaskedEditTest, TextSetFromOutsideIsPouredWithUpdateButNoChange) {
 }
 
 TEST_F(MaskedEditTest, PastingAFormattedAddressOffersItsSeparatorsToo) {
-    backend.SetClipboardText("00:11:22:33:44:55");
-    edit.SetSel(0, 17);
-    edit.OnPaste();
+    // Pastes `text` over (start, end) of the emptied field from the clipboard or, as X11's
+    // middle click does, from elsewhere; both take the same way.
+    const auto paste = [&](std::string_view text, int start, int end, bool fromClipboard) {
+        edit.SetWindowText("");
+        edit.SetSel(start, end);
+        backend.SetClipboardText(text);
+        fromClipboard ? edit.OnPaste() : edit.OnPasteText(text);
+    };
+    paste("00:11:22:33:44:55", 0, 17, true);
     EXPECT_EQ(edit.GetWindowText(), "00::1:1::22::3:3:");
     EXPECT_EQ(Caret(), 17);
-
-    edit.SetWindowText("");
-    backend.SetClipboardText("aabbcc");
-    edit.SetSel(0, 0);
-    edit.OnPaste();
+    paste("aabbcc", 0, 0, true);
     // The separators of the old display are offered to the free positions as well.
     EXPECT_EQ(edit.GetWindowText(), "aa:bb:cc::::::::_");
     EXPECT_EQ(Caret(), 16);
+    paste("0a1b2c3d4e5f", 0, 17, false);
+    EXPECT_EQ(edit.GetWindowText(), "0a:1b:2c:3d:4e:5f");
+    EXPECT_EQ(Caret(), 17);
 }
 
 TEST_F(MaskedEditTest, DeleteAtTheEndDoesNothingAndTypingThereBeeps) {
@@ -190,8 +195,10 @@ TEST_F(MaskedEditTest, ClickOnAnEmptyUnfocusedFieldPutsTheCaretOnTheFirstPositio
     edit.OnLButtonDown(7);
     EXPECT_EQ(Caret(), 7);
 
+    dialog.m_notifications.clear();
     dialog.GetDlgItem(CAddressTestDlg::IDC_OTHER)->SetFocus(); // leaving is accepted
     EXPECT_FALSE(edit.HasFocus());
+    EXPECT_EQ(dialog.m_notifications, std::vector<int>{MEN_VALIDATE});
     edit.SetWindowText("0011");
     edit.OnLButtonDown(4);
     EXPECT_TRUE(edit.HasFocus());
@@ -269,7 +276,10 @@ TEST_F(MaskedEditTest, ReadOnlyFieldTakesNoInput) {
     edit.OnKeyDown(VirtualKey::Delete, false);
     backend.SetClipboardText("77");
     edit.OnPaste();
+    edit.OnPasteText("66");
     edit.OnCut();
+    edit.OnClear();
+    edit.OnTextEdited("5544");
     EXPECT_EQ(edit.GetWindowText(), "00:11:__:__:__:__");
 }
 
