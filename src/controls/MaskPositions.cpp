@@ -2,60 +2,34 @@
 
 #include "ui/Text.h"
 
+#include <iterator>
+
+namespace {
+
+// The mask characters of the kinds 0 (DecimalSeparator) to 9 (AnyCharacter), in kind order.
+constexpr std::string_view kKindCharacters = ".,:/#A?><&";
+
+} // namespace
+
 void CMaskPositions::ApplyMask(std::string_view mask, const CLocaleSeparators& separators) {
+    const char shownSeparators[] = {separators.m_chDecimalSep, separators.m_chThousandSep,
+                                    separators.m_chTimeSep, separators.m_chDateSep};
     m_listPositions.clear();
     for (size_t i = 0; i < mask.size(); ++i) {
         CMaskData position;
-        position.m_ch = m_chPrompt;
-        switch (mask[i]) {
-        case '.':
-            position.m_nKind = CMaskData::DecimalSeparator;
-            position.m_ch = separators.m_chDecimalSep;
-            break;
-        case ',':
-            position.m_nKind = CMaskData::ThousandsSeparator;
-            position.m_ch = separators.m_chThousandSep;
-            break;
-        case ':':
-            position.m_nKind = CMaskData::TimeSeparator;
-            position.m_ch = separators.m_chTimeSep;
-            break;
-        case '/':
-            position.m_nKind = CMaskData::DateSeparator;
-            position.m_ch = separators.m_chDateSep;
-            break;
-        case '#':
-            position.m_nKind = CMaskData::Digit;
-            break;
-        case 'A':
-            position.m_nKind = CMaskData::AlphaNumeric;
-            break;
-        case '?':
-            position.m_nKind = CMaskData::Letter;
-            break;
-        case '>':
-            position.m_nKind = CMaskData::UpperLetter;
-            break;
-        case '<':
-            position.m_nKind = CMaskData::LowerLetter;
-            break;
-        case '&':
-            position.m_nKind = CMaskData::AnyCharacter;
-            break;
-        case '\\':
-            // A backslash that ends the mask has nothing to escape and stands for itself.
-            if (i + 1 < mask.size()) {
-                position.m_nKind = CMaskData::EscapedLiteral;
-                position.m_ch = mask[++i];
-            } else {
-                position.m_nKind = CMaskData::Literal;
-                position.m_ch = '\\';
-            }
-            break;
-        default:
+        const size_t kind = kKindCharacters.find(mask[i]);
+        if (kind == std::string_view::npos) {
             position.m_nKind = CMaskData::Literal;
             position.m_ch = mask[i];
-            break;
+            // A backslash takes the character after it; one that ends the mask stands for
+            // itself.
+            if (mask[i] == '\\' && i + 1 < mask.size()) {
+                position.m_nKind = CMaskData::EscapedLiteral;
+                position.m_ch = mask[++i];
+            }
+        } else {
+            position.m_nKind = static_cast<int>(kind);
+            position.m_ch = kind < std::size(shownSeparators) ? shownSeparators[kind] : m_chPrompt;
         }
         m_listPositions.push_back(position);
     }
