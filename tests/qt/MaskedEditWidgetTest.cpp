@@ -2,7 +2,10 @@
 // and click to the control and shows what the control keeps.
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
 
 #include "QtFixture.h"
 #include "ui/Dialog.h"
@@ -48,6 +51,21 @@ public:
     void OnPaste() override {
         calls.push_back("paste");
         CEditCtrl::OnPaste();
+    }
+    void OnPasteText(std::string_view text) override {
+        calls.push_back("paste text " + std::string(text));
+        CEditCtrl::OnPasteText(text);
+    }
+    void OnClear() override {
+        calls.push_back("clear");
+        CEditCtrl::OnClear();
+    }
+    void OnTextEdited(std::string_view text) override {
+        calls.push_back("edited " + std::string(text));
+        std::string upper(text);
+        for (char& c : upper)
+            c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+        CEditCtrl::OnTextEdited(upper);
     }
     void OnCopy() override {
         calls.push_back("copy");
@@ -127,9 +145,81 @@ TEST_F(MaskedEditWidgetTest, ClipboardKeysAndClicksGoToTheControl) {
     QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(widget->text().toStdString(), "xyz");
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-    EXPECT_EQ(dialog.edit.calls.at(0), "copy");
-    EXPECT_EQ(dialog.edit.calls.at(1), "paste");
-    EXPECT_EQ(dialog.edit.calls.at(2).rfind("click ", 0), 0u);
+    // A keyboard's own clipboard keys.
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_Paste, QString(), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_Copy, QString(), Qt::NoModifier);
+    ASSERT_EQ(dialog.edit.calls.size(), 7u);
+    EXPECT_EQ(dialog.edit.calls[0], "copy");
+    EXPECT_EQ(dialog.edit.calls[1], "paste");
+    EXPECT_EQ(dialog.edit.calls[2], "paste text xyz");
+    EXPECT_EQ(dialog.edit.calls[3].rfind("click ", 0), 0u);
+    EXPECT_EQ(dialog.edit.calls[4], "paste");
+    EXPECT_EQ(dialog.edit.calls[5], "paste text xyz");
+    EXPECT_EQ(dialog.edit.calls[6], "copy");
+}
+
+TEST_F(MaskedEditWidgetTest, ContextMenuActionsGoToTheControl) {
+    dialog.edit.SetFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("cd"));
+    // Each run opens the menu on a selected text and picks an entry by its mnemonic.
+    const auto choose = [&](Qt::Key mnemonic) {
+        dialog.edit.SetWindowText("ab");
+        dialog.edit.SetSel(0, 2);
+        QTimer::singleShot(0, [mnemonic] {
+            QWidget* menu = QApplication::activePopupWidget();
+            if (!menu)
+                return;
+            QTest::keyClick(menu, mnemonic);
+            if (menu->isVisible())
+                menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, widget->rect().center(),
+                                widget->mapToGlobal(widget->rect().center()));
+        QApplication::sendEvent(widget, &event);
+    };
+    dialog.edit.calls.clear();
+    choose(Qt::Key_C);
+    choose(Qt::Key_P);
+    choose(Qt::Key_T);
+    choose(Qt::Key_D);
+    // The platform's cut copies and clears through the control's own handlers.
+    const std::vector<std::string> expected{"copy", "paste", "paste text ab", "cut",
+                                            "copy", "clear", "clear"};
+    EXPECT_EQ(dialog.edit.calls, expected);
+}
+
+TEST_F(MaskedEditWidgetTest, MiddleClickPastesTheSelectionThroughTheControl) {
+    dialog.edit.SetWindowText("ab");
+    const bool selectionSupported = QGuiApplication::clipboard()->supportsSelection();
+    if (selectionSupported)
+        QGuiApplication::clipboard()->setText(QStringLiteral("x\u20acy"), QClipboard::Selection);
+    dialog.edit.calls.clear();
+    QTest::mouseClick(widget, Qt::MiddleButton, {}, QPoint(3, widget->height() / 2));
+    if (selectionSupported) {
+        ASSERT_EQ(dialog.edit.calls.size(), 2u);
+        EXPECT_EQ(dialog.edit.calls[0].rfind("click ", 0), 0u);
+        EXPECT_EQ(dialog.edit.calls[1], "paste text xy"); // the euro sign fits no byte
+    } else {
+        EXPECT_TRUE(dialog.edit.calls.empty()); // no selection to paste on this platform
+    }
+    EXPECT_EQ(widget->text().toStdString(), dialog.edit.GetWindowText());
+}
+
+TEST_F(MaskedEditWidgetTest, DeleteCharacterAndNativeTextChangesGoToTheControl) {
+    dialog.edit.SetFocus();
+    dialog.edit.calls.clear();
+    // Ctrl+Backspace types DEL where the keyboard makes it so.
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_Backspace, QStringLiteral("\x7f"),
+                        Qt::ControlModifier);
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QStringLiteral("\x7f"),
+                        Qt::NoModifier);
+    // A text set on the widget by another route (an assistive technology) is the control's
+    // to take; the widget then shows what the control made of it.
+    widget->setText(QStringLiteral("ok"));
+    const std::vector<std::string> expected{"char 127", "char 127", "edited ok"};
+    EXPECT_EQ(dialog.edit.calls, expected);
+    EXPECT_EQ(dialog.edit.GetWindowText(), "OK");
+    EXPECT_EQ(widget->text().toStdString(), "OK");
 }
 
 TEST_F(MaskedEditWidgetTest, EnterEscapeAndTabStayTheDialogs) {

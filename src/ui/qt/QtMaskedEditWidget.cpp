@@ -1,6 +1,8 @@
 #include "ui/qt/QtMaskedEditWidget.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -13,6 +15,17 @@
 namespace {
 
 constexpr int kBackspace = 8;
+constexpr int kDel = 127;
+
+// Text for the control's 8-bit characters: what one byte cannot hold is left out, as the
+// backend's clipboard does, rather than turned into "?", which an input position would take.
+std::string EightBit(const QString& text) {
+    std::string bytes;
+    for (const QChar c : text)
+        if (c.unicode() <= 0xFF)
+            bytes += static_cast<char>(c.unicode());
+    return bytes;
+}
 
 VirtualKey ToVirtualKey(int key) {
     switch (key) {
@@ -45,6 +58,8 @@ CQtMaskedEditWidget::CQtMaskedEditWidget(QWidget* parent) : QLineEdit(parent) {
     setFocusPolicy(Qt::TabFocus);
     setAcceptDrops(false);
     setDragEnabled(false);
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { OnNativeTextChange(text); });
 }
 
 void CQtMaskedEditWidget::SetControl(CEditCtrl* edit) {
@@ -55,9 +70,11 @@ void CQtMaskedEditWidget::ShowControlState() {
     if (!m_pEdit)
         return;
     const QString shown = FromLatin1(m_pEdit->GetWindowText());
+    m_bShowing = true;
     setMaxLength(std::max<int>(32767, static_cast<int>(shown.size())));
     if (text() != shown)
         setText(shown);
+    m_bShowing = false;
     setReadOnly(m_pEdit->IsReadOnly());
     setEchoMode(m_pEdit->HasStyle(ControlStyle::Password) ? Password : Normal);
     int start = 0, end = 0;
@@ -71,6 +88,13 @@ void CQtMaskedEditWidget::ShowControlState() {
 void CQtMaskedEditWidget::ShowIfBound() {
     if (m_pEdit)
         ShowControlState();
+}
+
+void CQtMaskedEditWidget::OnNativeTextChange(const QString& text) {
+    if (m_bShowing || !m_pEdit)
+        return;
+    m_pEdit->OnTextEdited(EightBit(text));
+    ShowIfBound();
 }
 
 void CQtMaskedEditWidget::TypeText(const QString& typed) {
@@ -93,11 +117,12 @@ void CQtMaskedEditWidget::keyPressEvent(QKeyEvent* event) {
     const bool shift = modifiers.testFlag(Qt::ShiftModifier);
     const bool control = modifiers.testFlag(Qt::ControlModifier);
     const int key = event->key();
-    if (control && !modifiers.testFlag(Qt::AltModifier) &&
-        (key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_X)) {
-        if (key == Qt::Key_C)
+    const bool clipboardKey = key == Qt::Key_Copy || key == Qt::Key_Paste || key == Qt::Key_Cut;
+    if (clipboardKey || (control && !modifiers.testFlag(Qt::AltModifier) &&
+                         (key == Qt::Key_C || key == Qt::Key_V || key == Qt::Key_X))) {
+        if (key == Qt::Key_C || key == Qt::Key_Copy)
             m_pEdit->OnCopy();
-        else if (key == Qt::Key_V)
+        else if (key == Qt::Key_V || key == Qt::Key_Paste)
             m_pEdit->OnPaste();
         else
             m_pEdit->OnCut();
@@ -115,15 +140,17 @@ void CQtMaskedEditWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (key == Qt::Key_Backspace) {
-        m_pEdit->OnChar(kBackspace);
+        // Ctrl+Backspace types DEL where the keyboard makes it so; the control refuses it.
+        m_pEdit->OnChar(event->text() == QChar(kDel) ? kDel : kBackspace);
         event->accept();
         ShowIfBound();
         return;
     }
-    // Tab, Enter, Escape, function keys and shortcuts belong to the dialog.
+    // Tab, Enter, Escape, function keys and shortcuts belong to the dialog. DEL is a character
+    // like any other, for the control to refuse.
     const QString typed = event->text();
     if (control || modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier) ||
-        typed.isEmpty() || typed.at(0).unicode() < 32 || typed.at(0).unicode() == 127) {
+        typed.isEmpty() || typed.at(0).unicode() < 32) {
         event->ignore();
         return;
     }
@@ -160,6 +187,16 @@ void CQtMaskedEditWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void CQtMaskedEditWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    // X11's middle click: a click, then a paste of the selection, both the control's to handle.
+    // With nothing selected anywhere it is a click alone.
+    if (!m_pEdit || event->button() != Qt::MiddleButton ||
+        !QGuiApplication::clipboard()->supportsSelection())
+        return;
+    const QString selection = QGuiApplication::clipboard()->text(QClipboard::Selection);
+    m_pEdit->OnLButtonDown(cursorPositionAt(event->position().toPoint()));
+    if (m_pEdit && !selection.isEmpty())
+        m_pEdit->OnPasteText(EightBit(selection));
+    ShowIfBound();
 }
 
 void CQtMaskedEditWidget::contextMenuEvent(QContextMenuEvent* event) {

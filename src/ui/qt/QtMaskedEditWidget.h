@@ -6,9 +6,11 @@ class CEditCtrl;
 
 // The widget of an edit whose control owns its input (ControlStyle::Masked, the masked edit):
 // it edits nothing itself. Every keystroke, clipboard action and click goes to the control's
-// input handlers (OnChar, OnKeyDown, OnPaste, OnCopy, OnCut, OnClear, OnLButtonDown), and the
-// widget shows only the text, caret and selection the control keeps. Focus changes reach the
-// control through the dialog window like those of every other widget. UI thread only.
+// input handlers (OnChar, OnKeyDown, OnPaste, OnPasteText for X11's middle-click selection,
+// OnCopy, OnCut, OnClear, OnLButtonDown), a text that another route (an assistive technology)
+// puts in the widget goes to OnTextEdited, and the widget shows only the text, caret and
+// selection the control keeps. Focus changes reach the control through the dialog window like
+// those of every other widget. UI thread only.
 class CQtMaskedEditWidget : public QLineEdit {
 public:
     explicit CQtMaskedEditWidget(QWidget* parent);
@@ -35,6 +37,9 @@ private:
     void TypeText(const QString& text);
     // After an input call: the control may have gone, else show its state.
     void ShowIfBound();
+    // A text change the control did not make.
+    void OnNativeTextChange(const QString& text);
 
     CEditCtrl* m_pEdit = nullptr;
+    bool m_bShowing = false; // ShowControlState is setting the widget's text
 };
