@@ -3,7 +3,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <optional>
+#include <thread>
 
 #include "ApplianceFixtures.h"
 #include "modes/ModePage.h"
@@ -139,7 +141,13 @@ protected:
         ClickTab(dlg, IDC_PAGE_TAB, 5);
         const std::uint64_t start = backend.GetTickCount();
         bool back = false;
+        bool down = false;
         backend.OnRepaint([&, start] {
+            // The virtual wait passes at once: let the simulator's thread take the appliance
+            // down before the manager tries to reach it again.
+            for (int i = 0; !down && i < 2000 && simulator.isUp(0); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            down = true;
             if (back || backend.GetTickCount() - start < backAfterMs)
                 return;
             simulator.stop();
