@@ -196,7 +196,7 @@ void CModePage::OnAdvancedConfiguration() {
 void CModePage::OnSearch() {
     CManagerWindow& main = GetManagerWindow();
     if (main.m_searchDlg.DoModal() == IDOK)
-        main.RecreatePages(); // this page is gone once this returns: touch nothing of it
+        main.RecreatePages(); // this page is replaced now: touch nothing of it afterwards
 }
 
 void CModePage::OnCancel() {
