@@ -65,9 +65,9 @@ bool CControlSocket::Connect(const std::string& host, int port) {
     for (const addrinfo* entry = found; entry != nullptr && !m_connected; entry = entry->ai_next) {
         sockaddr_in address = *reinterpret_cast<const sockaddr_in*>(entry->ai_addr);
         address.sin_port = htons(static_cast<uint16_t>(port));
-        if (ConnectTo(address))
+        if (ConnectTo(address) && !IsConnectedToItself())
             m_connected = true;
-        else if (entry->ai_next != nullptr && !Create())
+        else if (!Create())
             break;
     }
     freeaddrinfo(found);
@@ -87,6 +87,17 @@ bool CControlSocket::ConnectTo(const sockaddr_in& address) {
     int error = 0;
     socklen_t size = sizeof error;
     return getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+}
+
+// With nobody listening on a local port in the ephemeral range, the system may pick that very
+// port for the connecting socket and connect it to itself: that is no appliance.
+bool CControlSocket::IsConnectedToItself() const {
+    sockaddr_in local{}, peer{};
+    socklen_t localSize = sizeof local, peerSize = sizeof peer;
+    if (getsockname(m_fd, reinterpret_cast<sockaddr*>(&local), &localSize) != 0 ||
+        getpeername(m_fd, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0)
+        return false;
+    return local.sin_port == peer.sin_port && local.sin_addr.s_addr == peer.sin_addr.s_addr;
 }
 
 void CControlSocket::Close() {

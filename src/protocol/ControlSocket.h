@@ -50,6 +50,7 @@ public:
 
 private:
     bool ConnectTo(const struct sockaddr_in& address);
+    bool IsConnectedToItself() const;
     void SetWatching(bool watching);
 
     int m_fd = -1;
