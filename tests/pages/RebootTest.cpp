@@ -143,8 +143,11 @@ protected:
         bool back = false;
         bool down = false;
         backend.OnRepaint([&, start] {
-            // The virtual wait passes at once: let the simulator's thread take the appliance
-            // down before the manager tries to reach it again.
+            // The virtual wait passes at once: once the reboot was accepted (the clock moved),
+            // let the simulator's thread take the appliance down before the manager tries to
+            // reach it again.
+            if (backend.GetTickCount() == start)
+                return;
             for (int i = 0; !down && i < 2000 && simulator.isUp(0); ++i)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             down = true;
