@@ -25,6 +25,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "protocol/testing/Loopback.h"
+
 namespace {
 
 constexpr int kExchanges = 10000;
@@ -52,15 +54,8 @@ private:
 class AnsweringPeer {
 public:
     AnsweringPeer() {
-        m_listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        bind(m_listener, reinterpret_cast<sockaddr*>(&address), size);
+        m_listener = BindLoopback(SOCK_STREAM, m_port);
         listen(m_listener, 4);
-        getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &size);
-        m_port = ntohs(address.sin_port);
     }
     ~AnsweringPeer() {
         if (m_thread.joinable())

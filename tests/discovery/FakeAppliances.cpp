@@ -1,5 +1,5 @@
 #include "FakeAppliances.h"
-#include "LoopbackListener.h"
+#include "protocol/testing/Loopback.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 
 CFakeAppliances::CFakeAppliances() {
     m_fd = BindLoopback(SOCK_DGRAM, m_nPort);
+    if (m_fd < 0)
+        ADD_FAILURE() << "no loopback UDP socket";
 }
 
 CFakeAppliances::~CFakeAppliances() {

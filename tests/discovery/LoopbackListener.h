@@ -1,10 +1,5 @@
 #pragma once
 
-// A socket of `type` (SOCK_STREAM, SOCK_DGRAM) bound to a port the system picks on 127.0.0.1,
-// which it stores in `port`. Fails the test when the system refuses; the caller closes the
-// descriptor.
-int BindLoopback(int type, int& port);
-
 // A TCP port on 127.0.0.1 that takes connections into its backlog and never answers: the
 // connect of the control connection succeeds while a scripted channel plays the appliance.
 class CLoopbackListener {

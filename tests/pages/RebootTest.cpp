@@ -11,6 +11,7 @@
 #include "modes/ModePage.h"
 #include "pages/InformationPage.h"
 #include "pages/RebootDlg.h"
+#include "protocol/testing/Loopback.h"
 #include "ui/AnimationCtrl.h"
 #include "ui/EditCtrl.h"
 #include "ui/testing/Input.h"
@@ -21,18 +22,14 @@ using Lines = std::vector<std::string>;
 
 // A loopback port nothing listens on: bound by the system, then released.
 int ClosedLoopbackPort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    int port = 0;
+    const int fd = BindLoopback(SOCK_STREAM, port);
+    if (fd < 0) {
         ADD_FAILURE() << "no loopback port";
         return 0;
     }
     ::close(fd);
-    return ntohs(address.sin_port);
+    return port;
 }
 
 TEST(RebootDlgTest, AnimatesWhileItsWindowIsOpen) {

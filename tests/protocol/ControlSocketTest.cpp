@@ -12,21 +12,16 @@
 #include <thread>
 #include <unistd.h>
 
+#include "protocol/testing/Loopback.h"
+
 namespace {
 
 // The appliance's end of a loopback connection.
 class LoopbackPeer {
 public:
     LoopbackPeer() {
-        m_listener = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof address;
-        bind(m_listener, reinterpret_cast<sockaddr*>(&address), size);
+        m_listener = BindLoopback(SOCK_STREAM, m_port);
         listen(m_listener, 1);
-        getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &size);
-        m_port = ntohs(address.sin_port);
     }
     ~LoopbackPeer() {
         Close();
