@@ -1,6 +1,6 @@
 #pragma once
 
-#include "discovery/SearchDlg.h"
+#include "session/SearchDlg.h"
 #include "ui/Application.h"
 
 // The application: names itself, runs the main dialog modally and ends when it closes.

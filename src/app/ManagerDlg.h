@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/PageTabCtrl.h"
-#include "discovery/ManagerWindow.h"
+#include "session/ManagerWindow.h"
 
 enum : int {
     IDD_MANAGER_DIALOG = 102,

@@ -1,6 +1,6 @@
 #include "modes/ModePage.h"
 
-#include "discovery/ManagerWindow.h"
+#include "session/ManagerWindow.h"
 #include "modes/RepeaterModeDlg.h"
 #include "modes/SerialHubModeDlg.h"
 #include "modes/SerialPortDlg.h"
@@ -95,12 +95,10 @@ void CModePage::SetMode(int index) {
 void CModePage::QueryMode() {
     UpdateData(true);
     CManagerWindow& main = GetManagerWindow();
-    const std::string reply = main.SendCommand("Mode\r\n", 0);
-    if (reply.empty()) {
-        MessageBox("Get Basic Information is timeout. Check Velmora42 and Try again.");
-        main.PostMessage(WM_RECONNECT);
+    const std::string reply = main.SendCommandOrReconnect(
+        *this, "Mode\r\n", 0, "Get Basic Information is timeout. Check Velmora42 and Try again.");
+    if (reply.empty())
         return;
-    }
     // Only the bare mode line counts: anything besides it (a second line, trailing blanks,
     // another case) is not an answer this page understands.
     const std::string line = Left(reply, Length(reply) - 2);

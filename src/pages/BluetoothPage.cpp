@@ -1,6 +1,6 @@
 #include "pages/BluetoothPage.h"
 
-#include "discovery/ManagerWindow.h"
+#include "session/ManagerWindow.h"
 #include "ui/ComboBoxCtrl.h"
 #include "ui/DataExchange.h"
 #include "ui/ListViewCtrl.h"
@@ -116,17 +116,6 @@ void CBluetoothPage::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IDC_BT_LINK_TIMEOUT, m_strLinkTimeout);
 }
 
-std::string CBluetoothPage::Exchange(const std::string& command, int timeoutSeconds,
-                                     const char* timeoutMessage) {
-    CManagerWindow& main = GetManagerWindow();
-    std::string reply = main.SendCommand(command, timeoutSeconds);
-    if (reply.empty()) {
-        MessageBox(timeoutMessage);
-        main.PostMessage(WM_RECONNECT);
-    }
-    return reply;
-}
-
 bool CBluetoothPage::QuerySettings(bool withLinkTimeout) {
     struct SettingQuery {
         const char* command;
@@ -151,7 +140,8 @@ bool CBluetoothPage::QuerySettings(bool withLinkTimeout) {
     for (const SettingQuery& query : kQueries) {
         if (query.take == &CBluetoothPage::TakeLinkTimeout && !withLinkTimeout)
             continue;
-        const std::string reply = Exchange(query.command, 0, query.timeoutMessage);
+        const std::string reply = GetManagerWindow().SendCommandOrReconnect(*this, query.command, 0,
+                                                      query.timeoutMessage);
         if (reply.empty())
             return false;
         const std::string stripped = StripLineEnd(reply);
@@ -229,7 +219,7 @@ void CBluetoothPage::LoadLocalDevices() {
     auto& list = Item<CListViewCtrl>(IDC_BT_LOCAL_DEVICES);
     list.DeleteAllItems();
     const std::string reply =
-        Exchange("Stat\r\n", 1, "Get Stat is timeout. Check Velmora42 and Try again.");
+        GetManagerWindow().SendCommandOrReconnect(*this, "Stat\r\n", 1, "Get Stat is timeout. Check Velmora42 and Try again.");
     if (reply.empty())
         return;
     if (Left(reply, 4) == "-ERR") {
@@ -275,7 +265,7 @@ void CBluetoothPage::SetSecurity(const std::string& security) {
 
 bool CBluetoothPage::Set(const std::string& command, const char* timeoutMessage,
                          const char* failureMessage) {
-    const std::string reply = Exchange(command, 0, timeoutMessage);
+    const std::string reply = GetManagerWindow().SendCommandOrReconnect(*this, command, 0, timeoutMessage);
     if (reply.empty())
         return false;
     UpdateData(false);

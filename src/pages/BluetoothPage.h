@@ -66,10 +66,6 @@ private:
     void OnRefresh();
     void OnApply();
 
-    // Sends a command line; an empty reply (a time-out) is reported with `timeoutMessage`
-    // and WM_RECONNECT. Returns the reply. Blocks for the exchange.
-    std::string Exchange(const std::string& command, int timeoutSeconds,
-                         const char* timeoutMessage);
     // The setting queries in order ("Linkto" only when asked); each reply that begins "+OK"
     // is cut into its member. False once a time-out or a failure has been reported; values
     // taken before it stay.

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "discovery/ManagerWindow.h"
+#include "session/ManagerWindow.h"
 #include "pages/BluetoothPage.h"
 #include "pages/RebootDlg.h"
 #include "ui/Application.h"
@@ -86,12 +86,10 @@ void CInformationPage::DoDataExchange(CDataExchange& dx) {
 
 void CInformationPage::RefreshPage() {
     CManagerWindow& main = GetManagerWindow();
-    const std::string reply = main.SendCommand("Ver\r\n", 1);
-    if (reply.empty()) {
-        MessageBox("Get Version is timeout. Check Velmora42 and Try again.");
-        main.PostMessage(WM_RECONNECT);
+    const std::string reply = main.SendCommandOrReconnect(
+        *this, "Ver\r\n", 1, "Get Version is timeout. Check Velmora42 and Try again.");
+    if (reply.empty())
         return;
-    }
     if (Find(reply, "+OK") >= 0) {
         m_strVersion = Mid(reply, 8); // after "+OK Ver ", line end included
         main.m_nFirmwareVersion = FirmwareVersionNumber(m_strVersion);
@@ -115,12 +113,10 @@ void CInformationPage::RefreshPage() {
 
 void CInformationPage::OnReboot() {
     CManagerWindow& main = GetManagerWindow();
-    const std::string reply = main.SendCommand("Reboot\r\n", 0);
-    if (reply.empty()) {
-        MessageBox("Reboot is timeout. Check Velmora42 and Try again.");
-        main.PostMessage(WM_RECONNECT);
+    const std::string reply = main.SendCommandOrReconnect(
+        *this, "Reboot\r\n", 0, "Reboot is timeout. Check Velmora42 and Try again.");
+    if (reply.empty())
         return;
-    }
     if (Left(Left(reply, Length(reply) - 2), 3) != "+OK") {
         MessageBox("Reboot is Failed. Try again");
         return;

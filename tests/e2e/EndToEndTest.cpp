@@ -11,7 +11,7 @@
 #include "PrivateNetwork.h"
 #include "app/ManagerApp.h"
 #include "app/ManagerDlg.h"
-#include "discovery/LoginDlg.h"
+#include "session/LoginDlg.h"
 #include "sim/Simulator.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"

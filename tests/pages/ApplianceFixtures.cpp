@@ -1,6 +1,6 @@
 #include "ApplianceFixtures.h"
 
-#include "discovery/ManagerWindow.h"
+#include "session/ManagerWindow.h"
 
 namespace {
 

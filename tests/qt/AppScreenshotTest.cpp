@@ -7,7 +7,7 @@
 #include "ScreenshotHarness.h"
 #include "app/AboutDlg.h"
 #include "app/ManagerDlg.h"
-#include "discovery/LoginDlg.h"
+#include "session/LoginDlg.h"
 #include "modes/ClientModeDlg.h"
 #include "modes/ClientSettingDlg.h"
 #include "modes/RepeaterModeDlg.h"

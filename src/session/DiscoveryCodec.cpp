@@ -1,4 +1,4 @@
-#include "discovery/DiscoveryCodec.h"
+#include "session/DiscoveryCodec.h"
 
 #include <algorithm>
 #include <cstdio>

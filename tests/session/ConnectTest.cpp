@@ -6,7 +6,7 @@
 #include "LoopbackListener.h"
 #include "app/ManagerApp.h"
 #include "app/ManagerDlg.h"
-#include "discovery/LoginDlg.h"
+#include "session/LoginDlg.h"
 #include "protocol/testing/ScriptedChannel.h"
 #include "ui/EditCtrl.h"
 #include "ui/testing/Input.h"

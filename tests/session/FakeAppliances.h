@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReplyBuilder.h"
-#include "discovery/SearchDlg.h"
+#include "session/SearchDlg.h"
 
 #include <netinet/in.h>
 

@@ -1,4 +1,4 @@
-#include "discovery/UdpSocket.h"
+#include "session/UdpSocket.h"
 
 #include <arpa/inet.h>
 #include <cerrno>

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "discovery/DatagramSocket.h"
+#include "session/DatagramSocket.h"
 #include "ui/Dialog.h"
 
 struct CDeviceRecord;

@@ -1,4 +1,4 @@
-#include "discovery/ManagerWindow.h"
+#include "session/ManagerWindow.h"
 
 #include "protocol/CommandList.h"
 #include "ui/Application.h"
@@ -32,6 +32,17 @@ std::string CManagerWindow::SendCommand(std::string_view command, int timeoutSec
         return {};
     CBlockingScope blocking;
     return m_engine.SendCommand(*channel, command, timeoutSeconds, logText);
+}
+
+std::string CManagerWindow::SendCommandOrReconnect(CDialog& owner, std::string_view command,
+                                                   int timeoutSeconds,
+                                                   std::string_view timeoutMessage) {
+    std::string reply = SendCommand(command, timeoutSeconds);
+    if (reply.empty()) {
+        owner.MessageBox(timeoutMessage);
+        PostMessage(WM_RECONNECT);
+    }
+    return reply;
 }
 
 void CManagerWindow::AppendLog(std::string_view text) {

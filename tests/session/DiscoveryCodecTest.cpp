@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ReplyBuilder.h"
-#include "discovery/DiscoveryCodec.h"
+#include "session/DiscoveryCodec.h"
 
 namespace {
 

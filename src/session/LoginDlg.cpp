@@ -1,4 +1,4 @@
-#include "discovery/LoginDlg.h"
+#include "session/LoginDlg.h"
 
 #include "ui/DataExchange.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FakeAppliances.h"
-#include "discovery/SearchDlg.h"
-#include "discovery/UdpSocket.h"
+#include "session/SearchDlg.h"
+#include "session/UdpSocket.h"
 #include "ui/Application.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"

@@ -6,7 +6,7 @@
 
 #include "app/ManagerApp.h"
 #include "app/ManagerDlg.h"
-#include "discovery/LoginDlg.h"
+#include "session/LoginDlg.h"
 #include "sim/Simulator.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"

@@ -1,12 +1,12 @@
-#include "discovery/SearchDlg.h"
+#include "session/SearchDlg.h"
 
 #include <array>
 #include <optional>
 
-#include "discovery/DiscoveryCodec.h"
-#include "discovery/LoginDlg.h"
-#include "discovery/ManagerWindow.h"
-#include "discovery/UdpSocket.h"
+#include "session/DiscoveryCodec.h"
+#include "session/LoginDlg.h"
+#include "session/ManagerWindow.h"
+#include "session/UdpSocket.h"
 #include "ui/Application.h"
 #include "ui/DataExchange.h"
 #include "ui/ListViewCtrl.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "discovery/DatagramSocket.h"
+#include "session/DatagramSocket.h"
 
 // The discovery socket on the POSIX socket interface. Closes its descriptor when destroyed.
 class CUdpSocket final : public IDatagramSocket {

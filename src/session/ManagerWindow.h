@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "discovery/SearchDlg.h"
+#include "session/SearchDlg.h"
 #include "protocol/CommandEngine.h"
 #include "protocol/ControlSocket.h"
 #include "protocol/ICommandLog.h"
@@ -44,6 +44,11 @@ public:
     // Blocks the UI thread for the exchange: only painting goes on meanwhile.
     std::string SendCommand(std::string_view command, int timeoutSeconds,
                             std::string_view logText = {});
+    // SendCommand; on a time-out (empty reply) `owner` shows `timeoutMessage` and WM_RECONNECT
+    // is posted to this window, so the connection is replaced once the handler has returned.
+    // Returns the reply, empty after a time-out. Blocks as SendCommand does.
+    std::string SendCommandOrReconnect(CDialog& owner, std::string_view command,
+                                       int timeoutSeconds, std::string_view timeoutMessage);
     // Appends raw text to the log pane, emptying it whole once it holds more than 500 lines.
     void AppendLog(std::string_view text) override;
     // Empties the log pane.
