@@ -1,6 +1,12 @@
 #include "modes/RepeaterModeDlg.h"
 
+#include "session/ManagerWindow.h"
+#include "ui/Text.h"
+
 namespace {
+
+constexpr const char* kAddressMask = "&&:&&:&&:&&:&&:&&";
+constexpr int kStationTimeoutSeconds = 1;
 
 const CDialogResource& RepeaterModeDlgResource() {
     using namespace ControlStyle;
@@ -11,6 +17,9 @@ const CDialogResource& RepeaterModeDlgResource() {
         "System",
         10,
         {
+            {-1, ControlKind::GroupBox, "Station Velmora42", DlgRect(7, 5, 141, 36)},
+            {-1, ControlKind::Static, "BDADDR", DlgRect(15, 20, 34, 10)},
+            {IDC_REPEATER_STATION, ControlKind::Edit, "", DlgRect(52, 18, 88, 13), Masked},
             {IDOK, ControlKind::PushButton, "OK", DlgRect(41, 48, 50, 14), DefaultButton},
             {IDCANCEL, ControlKind::PushButton, "Cancel", DlgRect(98, 48, 50, 14)},
         },
@@ -18,6 +27,46 @@ const CDialogResource& RepeaterModeDlgResource() {
     return resource;
 }
 
+// The station reply "+OK 00:0B:CE:01:02:03" as the twelve characters of the address; the
+// appliance may write it with or without ":", and what follows it is left to the mask.
+std::string StationInput(std::string_view reply) {
+    std::string input;
+    for (char c : Mid(reply, 4))
+        if (c != ':')
+            input += c;
+    return input;
+}
+
 } // namespace
 
-CRepeaterModeDlg::CRepeaterModeDlg() : CDialog(RepeaterModeDlgResource()) {}
+CRepeaterModeDlg::CRepeaterModeDlg()
+    : CDialog(RepeaterModeDlgResource()),
+      m_editStation(*this, *RepeaterModeDlgResource().Find(IDC_REPEATER_STATION)) {
+    m_editStation.SetPromptChar(' ');
+    m_editStation.ApplyMask(kAddressMask);
+    BindControl(m_editStation);
+    // No reply, or no "+OK", leaves the address blank for the operator to type.
+    const std::string reply = GetManagerWindow().SendCommand("station\r\n", kStationTimeoutSeconds);
+    if (!reply.empty() && Find(reply, "+OK") >= 0)
+        m_editStation.PutInputChars(StationInput(reply), 0, true);
+}
+
+void CRepeaterModeDlg::OnOK() {
+    const std::string input = m_editStation.GetInputChars();
+    // A blank, typed or left, is an unfilled position; the appliance judges the rest.
+    if (m_editStation.FindFirstBlank(0) != Length(kAddressMask)) {
+        MessageBox("Incorrect Bluetooth Address");
+        return;
+    }
+    std::string address;
+    for (int pair = 0; pair < 6; ++pair)
+        address += (pair == 0 ? "" : ":") + Mid(input, pair * 2, 2);
+    const std::string reply =
+        GetManagerWindow().SendCommand("station " + address + "\r\n", kStationTimeoutSeconds);
+    if (reply.empty())
+        MessageBox("Timeout.");
+    else if (Find(reply, "+OK") >= 0)
+        EndDialog(IDOK);
+    else
+        MessageBox("Failed");
+}

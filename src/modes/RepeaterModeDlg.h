@@ -1,13 +1,19 @@
 #pragma once
 
+#include "controls/MaskedEdit.h"
 #include "ui/Dialog.h"
 
-enum : int { IDD_REPEATER_MODE = 152 };
+enum : int { IDD_REPEATER_MODE = 152, IDC_REPEATER_STATION = 1095 };
 
-// The Repeater Mode dialog: the station appliance asked for before the appliance is switched
-// to Repeater mode. Made for one run.
-// Its exchange with the appliance is not written yet: for now it only offers OK and Cancel.
+// The Repeater Mode dialog: the Bluetooth address of the station appliance, asked for before
+// the appliance is switched to Repeater mode. Made for one run. It reads the station address
+// in its constructor, before its window exists; both exchanges block the UI thread.
 class CRepeaterModeDlg : public CDialog {
 public:
     CRepeaterModeDlg();
+
+    // Sends "station " + the typed address; closes with OK once the appliance takes it.
+    void OnOK() override;
+
+    CMaskedEdit m_editStation;
 };

@@ -104,7 +104,7 @@ TEST_F(ModePageTest, AdvancedConfigurationOpensTheDialogOfTheCurrentMode) {
     };
     for (int id : {int{IDD_SERVER_MODE}, int{IDD_CLIENT_MODE}, int{IDD_VERTEX_MODE},
                    int{IDD_SERIAL_HUB_MODE}, int{IDD_SERIAL_PORT}})
-        backend.OnModal(id, [](CDialog& dialog) { ClickButton(dialog, IDCANCEL); });
+        backend.OnModal(id, [](CDialog& dialog) { dialog.OnEscapeKey(); });
     Run([&](CManagerDlg& dlg) {
         for (const auto& [reply, dialog] : cases) {
             replies["Mode\r\n"] = reply;
@@ -202,17 +202,19 @@ TEST_F(ModePageTest, RS232AndRepeaterSwitchOnlyAfterTheirDialogs) {
     backend.OnNextModal(IDD_SERIAL_PORT, [](CDialog& dialog) { ClickButton(dialog, IDCANCEL); });
     backend.OnNextModal(IDD_REPEATER_MODE, [](CDialog& dialog) { ClickButton(dialog, IDCANCEL); });
     backend.OnNextModal(IDD_SERIAL_PORT, [](CDialog& dialog) { ClickButton(dialog, IDOK); });
+    replies["rs232\r\n"] = "+OK RS232 115200 8N1 hardware\r\n";
     Run([&](CManagerDlg& dlg) {
         TakeSent();
         ClickButton(Page(dlg), IDC_RS232_MODE);
         ClickButton(Page(dlg), IDC_MODE_APPLY);
         ClickButton(Page(dlg), IDC_REPEATER_MODE);
         ClickButton(Page(dlg), IDC_MODE_APPLY);
-        EXPECT_TRUE(TakeSent().empty());
+        EXPECT_EQ(TakeSent(), (Lines{"rs232\r\n", "station\r\n"})); // only the dialogs' reads
         EXPECT_TRUE(Checked(Page(dlg), IDC_SERVER_MODE));
         ClickButton(Page(dlg), IDC_RS232_MODE);
         ClickButton(Page(dlg), IDC_MODE_APPLY);
-        EXPECT_EQ(TakeSent(), Lines{"mode rs232\r\n"});
+        EXPECT_EQ(TakeSent(),
+                  (Lines{"rs232\r\n", "rs232 115200 8N1 hardware\r\n", "mode rs232\r\n"}));
     });
 }
 
@@ -220,6 +222,8 @@ TEST_F(ModePageTest, TheRepeaterSwitchWaitsTwentySecondsOthersThree) {
     backend.OnModal(IDD_REPEATER_MODE, [](CDialog& dialog) { ClickButton(dialog, IDOK); });
     Run([&](CManagerDlg& dlg) {
         // The appliance sets its radio up anew before it answers the switch to Repeater.
+        channel.Answer("+OK 00:0B:CE:01:02:03\r\n"); // "station"
+        channel.Answer("+OK\r\n");                   // "station 00:0B:CE:01:02:03"
         channel.Answer(CScriptedChannel::Pieces{{15000, "+OK\r\n"}});
         ClickButton(Page(dlg), IDC_REPEATER_MODE);
         ClickButton(Page(dlg), IDC_MODE_APPLY);

@@ -7,7 +7,6 @@
 #include "ScreenshotHarness.h"
 #include "app/AboutDlg.h"
 #include "app/ManagerDlg.h"
-#include "session/LoginDlg.h"
 #include "modes/ClientModeDlg.h"
 #include "modes/ClientSettingDlg.h"
 #include "modes/RepeaterModeDlg.h"
@@ -15,6 +14,7 @@
 #include "modes/SerialPortDlg.h"
 #include "modes/ServerModeDlg.h"
 #include "modes/VertexModeDlg.h"
+#include "session/LoginDlg.h"
 #include "sim/Simulator.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"
@@ -40,12 +40,21 @@ protected:
         RenderToPng(backend, clientSetting, "CClientSettingDlg");
         CVertexModeDlg vertex;
         RenderToPng(backend, vertex, "CVertexModeDlg");
+        EXPECT_EQ(vertex.m_strDevicePort, "9300");
         CRepeaterModeDlg repeater;
         RenderToPng(backend, repeater, "CRepeaterModeDlg");
+        EXPECT_EQ(repeater.m_editStation.GetInputChars(), "000BCE010203");
+        // The routing table fills at the poll timer's first tick.
         CSerialHubModeDlg serialHub;
+        serialHub.Create();
+        serialHub.SendMessage(WM_TIMER, CSerialHubModeDlg::kPollTimer);
+        EXPECT_EQ(serialHub.Item<CListViewCtrl>(IDC_HUB_ROUTES).GetItemCount(), 1);
         RenderToPng(backend, serialHub, "CSerialHubModeDlg");
+        serialHub.DestroyWindow();
         CSerialPortDlg serialPort;
         RenderToPng(backend, serialPort, "CSerialPortDlg");
+        EXPECT_EQ(serialPort.m_strFlowControl, "Hardware");
+        EXPECT_EQ(serialPort.m_strBaudRate, "115200");
     }
 
     sim::Simulator simulator;
