@@ -6,6 +6,7 @@
 #include "sim/Validate.h"
 
 #include <algorithm>
+#include <string_view>
 #include <sys/socket.h>
 
 namespace sim {
@@ -13,6 +14,8 @@ namespace sim {
 namespace {
 
 constexpr const char* kGreeting = "Welcome to Velmora42\r\n";
+constexpr std::string_view kRefused = "-ERR Too many connections\r\n";
+constexpr const char* kLoginTimedOut = "-ERR Login timed out\r\n";
 constexpr std::chrono::milliseconds kRebindRetry{500};
 
 std::chrono::milliseconds ms(int count) {
@@ -31,9 +34,10 @@ std::string withFiller(const std::string& reply) {
 
 } // namespace
 
-Appliance::Appliance(int number, ApplianceOptions options, LineSink sink)
+Appliance::Appliance(int number, ApplianceOptions options, std::size_t transcriptKeptBytes,
+                     LineSink sink)
     : m_number(number), m_options(std::move(options)), m_sink(std::move(sink)),
-      m_port(m_options.controlPort) {}
+      m_port(m_options.controlPort), m_transcriptKeptBytes(transcriptKeptBytes) {}
 
 bool Appliance::open(std::string& error) {
     m_listener = openTcpListener(m_options.controlAddress, m_port, error);
@@ -87,6 +91,11 @@ void Appliance::onReady(const pollfd& ready, TimePoint now) {
             }
         }
         session->flush(now);
+        // Reset or shut in both directions: nothing more can go out, and poll would report
+        // the same again at once until the last reply is due.
+        if (ready.revents & (POLLHUP | POLLERR)) {
+            session->close();
+        }
         return;
     }
 }
@@ -99,9 +108,12 @@ void Appliance::acceptClients(TimePoint now) {
             return; // nothing more waiting, or the client already gave up
         }
         if (connectionCount() >= kMaxSessions) {
-            continue; // refused: closed right away
+            // Refused with one line, closed right away.
+            ::send(client.get(), kRefused.data(), kRefused.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+            continue;
         }
         auto session = std::make_unique<Session>(std::move(client));
+        session->conversation().waitingForLoginSince = now;
         session->queue(kGreeting, now);
         session->flush(now);
         m_sessions.push_back(std::move(session));
@@ -119,10 +131,7 @@ void Appliance::handleLine(Session& session, const LineSplitter::Line& line, Tim
     if (line.text.empty()) {
         return;
     }
-    m_transcript.push_back(line.text);
-    if (m_transcript.size() > kMaxTranscriptLines) {
-        m_transcript.pop_front();
-    }
+    keepInTranscript(line.text);
     if (m_sink) {
         m_sink(m_number, line.text);
     }
@@ -166,6 +175,7 @@ Reply Appliance::answer(Session& session, const CommandLine& command, TimePoint 
         if (!conversation.authenticated) {
             return Reply::error("Invalid user name or password");
         }
+        conversation.waitingForLoginSince.reset();
         conversation.nextUnsolicited.reset();
         sendUnsolicited(session, now); // starts the clock for unsolicited lines
         return Reply::line("+OK User Authenticated");
@@ -232,6 +242,9 @@ void Appliance::tick(TimePoint now) {
     }
     for (auto& session : m_sessions) {
         if (session->accepting()) {
+            closeIfLoginLate(*session, now);
+        }
+        if (session->accepting()) {
             sendUnsolicited(*session, now);
         }
         session->flush(now);
@@ -248,9 +261,45 @@ std::optional<TimePoint> Appliance::nextDeadline() const {
     };
     for (const auto& session : m_sessions) {
         consider(session->nextDue());
-        consider(session->conversation().nextUnsolicited);
+        // A connection told to close sends nothing more of its own.
+        if (session->accepting()) {
+            consider(session->conversation().nextUnsolicited);
+            consider(loginDeadline(*session));
+        }
     }
     return next;
+}
+
+std::optional<TimePoint> Appliance::loginDeadline(const Session& session) const {
+    const auto& since = session.conversation().waitingForLoginSince;
+    if (!since) {
+        return std::nullopt;
+    }
+    return *since + ms(m_options.timing.loginTimeoutMs);
+}
+
+void Appliance::closeIfLoginLate(Session& session, TimePoint now) {
+    const auto deadline = loginDeadline(session);
+    if (deadline && *deadline <= now) {
+        session.conversation().waitingForLoginSince.reset();
+        session.queue(kLoginTimedOut, now);
+        session.closeWhenSent();
+    }
+}
+
+// The oldest lines give way once the kept ones pass the limit.
+void Appliance::keepInTranscript(const std::string& line) {
+    m_transcript.push_back(line);
+    m_transcriptBytes += line.size();
+    while (m_transcriptBytes > m_transcriptKeptBytes) {
+        m_transcriptBytes -= m_transcript.front().size();
+        m_transcript.pop_front();
+    }
+}
+
+void Appliance::clearTranscript() {
+    m_transcript.clear();
+    m_transcriptBytes = 0;
 }
 
 } // namespace sim

@@ -27,7 +27,8 @@ public:
     // Receives every line the appliance gets: appliance number (1-based) and the line.
     using LineSink = std::function<void(int, const std::string&)>;
 
-    Appliance(int number, ApplianceOptions options, LineSink sink);
+    // The last `transcriptKeptBytes` of received lines are kept for transcript().
+    Appliance(int number, ApplianceOptions options, std::size_t transcriptKeptBytes, LineSink sink);
 
     // Binds the control listener; a free port chosen here is kept for later re-binds.
     bool open(std::string& error);
@@ -47,7 +48,7 @@ public:
     std::vector<std::string> transcript() const {
         return {m_transcript.begin(), m_transcript.end()};
     }
-    void clearTranscript() { m_transcript.clear(); }
+    void clearTranscript();
 
     // Adds the descriptors to wait on.
     void addPollFds(std::vector<pollfd>& fds, TimePoint now) const;
@@ -58,9 +59,13 @@ public:
 
 private:
     static constexpr std::size_t kMaxSessions = 32;
-    static constexpr std::size_t kMaxTranscriptLines = 100000;
 
     void acceptClients(TimePoint now);
+    void keepInTranscript(const std::string& line);
+    // When the connection is closed unless it has logged in by then.
+    std::optional<TimePoint> loginDeadline(const Session& session) const;
+    // Closes the connection when it has not logged in in time.
+    void closeIfLoginLate(Session& session, TimePoint now);
     void handleLine(Session& session, const LineSplitter::Line& line, TimePoint now);
     Reply answer(Session& session, const CommandLine& command, TimePoint now);
     // Queues a reply with the delay and splitting faults applied; returns when it is all out.
@@ -75,7 +80,9 @@ private:
     std::uint16_t m_port;
     UniqueFd m_listener;
     std::vector<std::unique_ptr<Session>> m_sessions;
+    std::size_t m_transcriptKeptBytes;
     std::deque<std::string> m_transcript;
+    std::size_t m_transcriptBytes = 0;
     std::optional<TimePoint> m_downUntil;
 };
 

@@ -117,6 +117,7 @@ SimulatorOptions build(const Request& request, SimulatorOptions base, std::strin
 CliResult parseCommandLine(const std::vector<std::string>& arguments) {
     CliResult result;
     SimulatorOptions& options = result.options;
+    options.transcriptKeptBytes = 0; // nothing in the program reads it; --transcript has all
     Request request;
     std::string& error = result.error;
     for (std::size_t i = 0; i < arguments.size() && error.empty(); ++i) {
@@ -149,7 +150,7 @@ CliResult parseCommandLine(const std::vector<std::string>& arguments) {
             }
         };
         if (option == "--devices") {
-            request.devices = number(1, 250);
+            request.devices = number(1, 1000);
         } else if (option == "--bind") {
             request.bindAddresses = splitList(value);
         } else if (option == "--control-port") {
@@ -166,6 +167,8 @@ CliResult parseCommandLine(const std::vector<std::string>& arguments) {
             // 500 bytes the manager reads of a datagram.
             options.discoveryLayout.junkPrefix.assign(static_cast<std::size_t>(number(0, 300)),
                                                       0x55);
+        } else if (option == "--discovery-spread") {
+            options.discoverySpreadMs = number(0, 60000);
         } else if (option == "--discovery-order") {
             const auto order = parseOrder(value);
             options.discoveryLayout.recordOrder =
@@ -241,7 +244,7 @@ std::string usageText() {
 Simulates Velmora42 appliances: UDP discovery and the TCP control protocol.
 
 Appliances and addresses
-  --devices N              number of appliances (1-250, default 1)
+  --devices N              number of appliances (1-1000, default 1)
   --bind ADDR[,ADDR...]    control listener addresses; further appliances count up from
                            the last one (default 127.0.0.2, 127.0.0.3, ...)
   --control-port P         control port of every appliance (default 9097, 0 = any)
@@ -266,6 +269,8 @@ State and timing
 Discovery layout
   --discovery-junk N       N junk bytes before the marker (0-300, default 0)
   --discovery-order LIST   record types in sending order, e.g. 8,7,6,5,4,3,2,1
+  --discovery-spread MS    each appliance answers a request after its own delay,
+                           from 0 to MS milliseconds (default 0: all at once)
 Faults (command words match without regard to case; lists are comma-separated)
   --reply-delay MS         every reply starts this late
   --split-pieces N         every reply goes out in N pieces ...

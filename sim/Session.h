@@ -26,12 +26,14 @@ public:
         bool authenticated = false;
         int commandCount = 0;
         std::optional<TimePoint> nextUnsolicited;
+        std::optional<TimePoint> waitingForLoginSince; // from the accept until the login
     };
 
     explicit Session(UniqueFd socket);
 
     int fd() const { return m_socket.get(); }
     Conversation& conversation() { return m_conversation; }
+    const Conversation& conversation() const { return m_conversation; }
 
     // Reads what the socket holds and returns the lines it completes. Nothing more is read
     // once the peer has finished sending or the connection was told to close.

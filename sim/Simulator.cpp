@@ -19,15 +19,16 @@ constexpr int kIdlePollMs = 1000;
 } // namespace
 
 Simulator::Simulator(SimulatorOptions options)
-    : m_options(std::move(options)), m_discovery(std::make_unique<DiscoveryResponder>()),
+    : m_options(std::move(options)),
+      m_discovery(std::make_unique<DiscoveryResponder>(m_options.discoverySpreadMs)),
       m_transcriptFile(std::make_unique<TranscriptFile>()), m_layout(m_options.discoveryLayout),
       m_wakeFd(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {
     for (std::size_t i = 0; i < m_options.appliances.size(); ++i) {
-        m_appliances.push_back(
-            std::make_unique<Appliance>(static_cast<int>(i + 1), m_options.appliances[i],
-                                        [this](int number, const std::string& line) {
-                                            m_transcriptFile->write(number, line);
-                                        }));
+        m_appliances.push_back(std::make_unique<Appliance>(
+            static_cast<int>(i + 1), m_options.appliances[i], m_options.transcriptKeptBytes,
+            [this](int number, const std::string& line) {
+                m_transcriptFile->write(number, line);
+            }));
     }
 }
 
@@ -118,13 +119,17 @@ void Simulator::runOnce() {
         const TimePoint now = Clock::now();
         fds.push_back({m_wakeFd, POLLIN, 0});
         fds.push_back({m_discovery->fd(), POLLIN, 0}); // a negative fd is skipped by poll()
-        for (const auto& each : m_appliances) {
-            firstOfAppliance.push_back(fds.size());
-            each->addPollFds(fds, now);
-            if (const auto next = each->nextDeadline()) {
+        const auto waitFor = [&](const std::optional<TimePoint>& next) {
+            if (next) {
                 const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - now).count();
                 timeoutMs = std::clamp(static_cast<int>(wait), 0, timeoutMs);
             }
+        };
+        waitFor(m_discovery->nextDue());
+        for (const auto& each : m_appliances) {
+            firstOfAppliance.push_back(fds.size());
+            each->addPollFds(fds, now);
+            waitFor(each->nextDeadline());
         }
         firstOfAppliance.push_back(fds.size());
     }
@@ -137,8 +142,9 @@ void Simulator::runOnce() {
         [[maybe_unused]] const ssize_t read = ::read(m_wakeFd, &count, sizeof count);
     }
     if (fds[1].revents) {
-        serveDiscovery();
+        serveDiscovery(now);
     }
+    m_discovery->sendDue(now);
     for (std::size_t i = 0; i < m_appliances.size(); ++i) {
         for (std::size_t j = firstOfAppliance[i]; j < firstOfAppliance[i + 1]; ++j) {
             if (fds[j].revents) {
@@ -151,8 +157,8 @@ void Simulator::runOnce() {
     }
 }
 
-void Simulator::serveDiscovery() {
-    m_discovery->serve([this](const sockaddr_in& requester) {
+void Simulator::serveDiscovery(TimePoint now) {
+    m_discovery->serve(now, [this](const sockaddr_in& requester) {
         std::vector<std::vector<std::uint8_t>> replies;
         for (const auto& each : m_appliances) {
             if (!each->isUp()) {

@@ -5,6 +5,7 @@
 #include "sim/SimulatorOptions.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -73,8 +74,8 @@ public:
     DiscoveryLayout discoveryLayout() const;
     void setDiscoveryLayout(const DiscoveryLayout& layout);
 
-    // Every line appliance `index` received (without its line end), oldest first, and a way
-    // to forget them.
+    // The lines appliance `index` received (without their line ends), oldest first, as far
+    // as SimulatorOptions::transcriptKeptBytes keeps them, and a way to forget them.
     std::vector<std::string> transcript(std::size_t index) const;
     void clearTranscript(std::size_t index);
 
@@ -82,7 +83,7 @@ private:
     void run();
     void runOnce();
     void wake() const;
-    void serveDiscovery();
+    void serveDiscovery(std::chrono::steady_clock::time_point now);
     Appliance& appliance(std::size_t index) const;
     void closeAll();
 

@@ -23,7 +23,8 @@ SimulatorOptions SimulatorOptions::loopback(int count) {
     for (auto& appliance : options.appliances) {
         appliance.controlAddress = "127.0.0.1";
         appliance.controlPort = 0;
-        appliance.timing = Timing{0, 0};
+        appliance.timing.rebootDowntimeMs = 0;
+        appliance.timing.repeaterModeDelayMs = 0;
     }
     return options;
 }

@@ -4,6 +4,7 @@
 #include "sim/Faults.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@ namespace sim {
 struct Timing {
     int rebootDowntimeMs = 8000;    // "Reboot": away from discovery and connections this long
     int repeaterModeDelayMs = 3000; // "mode repeater" answers this late
+    int loginTimeoutMs = 10000;     // a connection not logged in by then is closed
 
     bool operator==(const Timing&) const = default;
 };
@@ -41,7 +43,11 @@ struct SimulatorOptions {
     std::string discoveryAddress = "0.0.0.0"; // wildcard, so that broadcasts arrive
     std::uint16_t discoveryPort = 9097;       // 0: any free port
     DiscoveryLayout discoveryLayout;
+    int discoverySpreadMs = 0;  // each reply to a request goes out at its own moment within this
     std::string transcriptPath; // every received line is appended here when not empty
+    // transcript() keeps each appliance's latest lines up to this many bytes; 0 keeps none
+    // (the program has only the file).
+    std::size_t transcriptKeptBytes = 256 * 1024;
 
     // `count` appliances as the program runs them: control listeners on 127.0.0.2,
     // 127.0.0.3, ... port 9097, discovery on the wildcard address, port 9097.

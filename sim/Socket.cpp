@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -118,6 +119,14 @@ std::optional<std::uint32_t> localAddressToward(const sockaddr_in& peer) {
         return std::nullopt;
     }
     return ntohl(local.sin_addr.s_addr);
+}
+
+void raiseOpenFileLimit() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < limit.rlim_max) {
+        limit.rlim_cur = limit.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
 }
 
 } // namespace sim

@@ -42,5 +42,8 @@ std::uint16_t boundPort(int fd);
 // The local address the system would use to reach `peer` (host order); no packet is sent.
 std::optional<std::uint32_t> localAddressToward(const sockaddr_in& peer);
 bool setNonBlocking(int fd);
+// Raises this process's limit of open descriptors to the hard limit, so that a thousand
+// appliances with their connections fit.
+void raiseOpenFileLimit();
 
 } // namespace sim

@@ -1,6 +1,7 @@
 // velmora42-sim: runs simulated appliances until interrupted.
 #include "sim/CliOptions.h"
 #include "sim/Simulator.h"
+#include "sim/Socket.h"
 
 #include <csignal>
 #include <iostream>
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
+    sim::raiseOpenFileLimit();
     sim::Simulator simulator(cli.options);
     std::string error;
     if (!simulator.start(&error)) {

@@ -31,6 +31,12 @@ TEST(CliOptionsTest, DevicesCountUpFromTheBindAddress) {
     EXPECT_EQ(cli.options.appliances[1].controlAddress, "127.0.2.1");
     EXPECT_EQ(cli.options.appliances[2].controlAddress, "127.0.2.2");
     EXPECT_EQ(cli.options.appliances[2].controlPort, 0);
+
+    cli = parseCommandLine({"--devices", "1000", "--discovery-spread", "100"});
+    ASSERT_EQ(cli.options.appliances.size(), 1000u);
+    EXPECT_EQ(cli.options.appliances[999].controlAddress, "127.0.3.233");
+    EXPECT_EQ(cli.options.discoverySpreadMs, 100);
+    EXPECT_EQ(cli.options.transcriptKeptBytes, 0u); // the program keeps only the file
 }
 
 TEST(CliOptionsTest, FaultsTimingAndProfile) {
@@ -101,6 +107,7 @@ TEST(CliOptionsTest, CommandsKeepTheLoginWords) {
 TEST(CliOptionsTest, MistakesAreReported) {
     for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--devices", "0"},
                                                   {"--devices"},
+                                                  {"--devices", "1001"},
                                                   {"--bind", "localhost"},
                                                   {"--control-port", "70000"},
                                                   {"--discovery-order", "1,2,3,4,5,6,7,7"},

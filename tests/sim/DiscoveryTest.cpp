@@ -3,6 +3,8 @@
 
 #include "sim/CliOptions.h"
 
+#include <set>
+
 using Bytes = std::vector<std::uint8_t>;
 
 class DiscoveryTest : public SimFixture {};
@@ -74,6 +76,21 @@ TEST_F(DiscoveryTest, EachApplianceAnnouncesItsOwnControlAddress) {
         // ... and that address leads to that appliance.
         SimClient client = loggedIn(i);
         EXPECT_EQ(client.exchangeOnce("BTName"), "+OK Velmora42-" + std::to_string(i + 1) + "\r\n");
+    }
+}
+
+TEST_F(DiscoveryTest, SpreadRepliesStillComeOncePerAppliance) {
+    auto options = sim::SimulatorOptions::loopback(20);
+    options.discoverySpreadMs = 200;
+    start(options);
+    for (int search = 0; search < 2; ++search) {
+        std::set<std::string> names;
+        const auto replies = discoverNow(500);
+        for (const auto& reply : replies) {
+            names.insert(cuts::discoveryRecord(reply)->at(7));
+        }
+        EXPECT_EQ(replies.size(), 20u);
+        EXPECT_EQ(names.size(), 20u);
     }
 }
 

@@ -115,3 +115,26 @@ TEST_F(FaultsTest, TranscriptKeepsEveryReceivedLineAndFillsTheFile) {
     simulator->clearTranscript(0);
     EXPECT_TRUE(simulator->transcript(0).empty());
 }
+
+TEST_F(FaultsTest, KeptTranscriptIsBoundedWhileTheFileGetsEveryLine) {
+    char path[] = "/tmp/velmora-sim-transcript-XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    auto options = sim::SimulatorOptions::loopback(1);
+    options.transcriptPath = path;
+    options.transcriptKeptBytes = 20;
+    start(options);
+    SimClient client = loggedIn();
+    client.exchange("Ver");
+    // "User admin" gives way: the kept lines would pass 20 bytes with it.
+    EXPECT_EQ(simulator->transcript(0), (std::vector<std::string>{"Pass velmora", "Ver"}));
+    simulator->stop();
+    std::ifstream file(path);
+    int lines = 0;
+    for (std::string line; std::getline(file, line);) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 3);
+    std::remove(path);
+}

@@ -74,6 +74,45 @@ TEST_F(RobustnessTest, HalfClosedClientStillGetsItsReplies) {
     EXPECT_TRUE(client.waitClosed(500));
 }
 
+TEST_F(RobustnessTest, ResetAfterHalfCloseEndsTheSessionBeforeItsDelayedReply) {
+    simulator->setFaults(0, [] {
+        sim::Faults faults;
+        faults.replyDelayMs = 60000;
+        return faults;
+    }());
+    SimClient client = connect();
+    client.readGreeting();
+    client.sendRaw("Ver\r\n");
+    client.finishSending();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the end of the stream first
+    client.reset();
+    EXPECT_TRUE(noClientsWithin(3000));
+}
+
+TEST_F(RobustnessTest, OneTooManyIsToldAndIdleConnectionsAreDropped) {
+    SimClient steady = loggedIn();
+    std::vector<SimClient> idle;
+    for (int i = 1; i < 32; ++i) {
+        idle.push_back(connect());
+        EXPECT_EQ(idle.back().readGreeting(), "Welcome to Velmora42\r\n");
+    }
+    SimClient refused = connect();
+    EXPECT_EQ(refused.readOnce(2000), "-ERR Too many connections\r\n");
+    EXPECT_TRUE(refused.waitClosed(1000));
+
+    sim::Timing timing = simulator->timing(0);
+    EXPECT_EQ(timing.loginTimeoutMs, 10000);
+    timing.loginTimeoutMs = 100;
+    simulator->setTiming(0, timing);
+    for (SimClient& each : idle) {
+        EXPECT_EQ(each.readOnce(3000), "-ERR Login timed out\r\n");
+        EXPECT_TRUE(each.waitClosed(1000));
+    }
+    EXPECT_EQ(steady.exchangeOnce("Ver"), "+OK Ver 1.7.3\r\n"); // logged in, so kept
+    SimClient late = loggedIn();
+    EXPECT_EQ(late.exchangeOnce("Mode"), "+OK Server Mode\r\n");
+}
+
 TEST_F(RobustnessTest, StopClosesConnectionsAndRestartBindsTheSamePorts) {
     SimClient client = loggedIn();
     const auto port = simulator->controlPort(0);

@@ -116,6 +116,12 @@ void SimClient::close() {
     }
 }
 
+void SimClient::reset() {
+    const linger abort{1, 0};
+    ::setsockopt(m_fd, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    close();
+}
+
 std::vector<std::vector<std::uint8_t>> discover(const std::string& address, std::uint16_t port,
                                                 int waitMs, std::vector<std::uint8_t> request) {
     const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);

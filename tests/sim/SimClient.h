@@ -38,6 +38,8 @@ public:
     // skipped).
     bool waitClosed(int waitMs);
     void close();
+    // Closes with a reset, as a client that crashed.
+    void reset();
 
 private:
     int m_fd = -1;

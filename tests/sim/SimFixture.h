@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <thread>
 
 // Starts a simulator on 127.0.0.1 with free ports for each test.
 class SimFixture : public ::testing::Test {
@@ -34,6 +36,15 @@ protected:
         const auto state = simulator->state(index);
         EXPECT_TRUE(client.login(state.user, state.password));
         return client;
+    }
+
+    // The appliance notices a closed connection a moment after the client closed it.
+    bool noClientsWithin(int waitMs, std::size_t index = 0) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+        while (simulator->clientCount(index) != 0 && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return simulator->clientCount(index) == 0;
     }
 
     std::vector<std::vector<std::uint8_t>> discoverNow(int waitMs = 200) {
