@@ -18,11 +18,11 @@ std::string CutAt(std::string_view text, std::string_view separator, std::string
     return Mid(text, at + Length(separator));
 }
 
+} // namespace
+
 bool IsAccepted(std::string_view reply) {
     return Left(reply, Length(reply) - 2) == "+OK";
 }
-
-} // namespace
 
 CTableEntry SplitTableLine(std::string_view line) {
     CTableEntry entry;

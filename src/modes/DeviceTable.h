@@ -26,6 +26,9 @@ struct CTableEntry {
 // so any line gives an entry.
 CTableEntry SplitTableLine(std::string_view line);
 
+// True when the reply without its line end is exactly "+OK", as set commands are answered.
+bool IsAccepted(std::string_view reply);
+
 // Inserts the three left-aligned columns with their headers; the index column has width 0.
 void InsertTableColumns(CListViewCtrl& list, std::string_view nameHeader, int nameWidth,
                         std::string_view valueHeader, int valueWidth);
