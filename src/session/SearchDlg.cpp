@@ -58,6 +58,9 @@ enum Column { kName, kCode, kNumber, kIpAddr, kPort, kMac, kFriend, kBlue };
 constexpr std::uint64_t kDiscoveryWindowMs = 1000;
 // The socket is looked at between waits this long, in which the windows repaint.
 constexpr int kDiscoverySliceMs = 20;
+// While replies pour in the list is shown anew this often, so that a reply costs the time to
+// read and insert it, not a repaint.
+constexpr std::uint64_t kRepaintEveryMs = 50;
 
 std::unique_ptr<IDatagramSocket> MakeUdpSocket() {
     return std::make_unique<CUdpSocket>();
@@ -120,7 +123,8 @@ void CSearchDlg::OnSearch() {
 }
 
 bool CSearchDlg::Discover() {
-    Item<CListViewCtrl>(IDC_DEVICE_LIST).DeleteAllItems();
+    auto& list = Item<CListViewCtrl>(IDC_DEVICE_LIST);
+    list.DeleteAllItems();
     m_pSocket->EnableBroadcast();
     if (!m_pSocket->SendTo(m_target.address, m_target.port, kDiscoveryRequest)) {
         MessageBox("Search Error. Check Velmora42 and Try again");
@@ -129,24 +133,35 @@ bool CSearchDlg::Discover() {
     IUiBackend& backend = Application().Backend();
     std::optional<CBlockingScope> blocking(std::in_place);
     const std::uint64_t sent = backend.GetTickCount();
+    std::uint64_t painted = sent;
     do {
         // Each pass waits at most as long as the whole window, so the last one may end up to
         // that much after it.
         const std::uint64_t passStart = backend.GetTickCount();
         bool readable = m_pSocket->IsReadable();
+        list.SetRedraw(!readable); // the waits repaint, with the rows read so far
         for (std::uint64_t waited = 0; !readable && waited < kDiscoveryWindowMs;
              waited = backend.GetTickCount() - passStart) {
             const auto slice =
                 std::min<std::uint64_t>(kDiscoverySliceMs, kDiscoveryWindowMs - waited);
             backend.WaitWithoutInput(static_cast<int>(slice));
+            painted = backend.GetTickCount();
             readable = m_pSocket->IsReadable();
         }
+        list.SetRedraw(false);
         if (readable && !ReceiveReply()) {
+            list.SetRedraw(true);
             blocking.reset(); // the operator has to be able to answer the message box
             MessageBox("ReceiveData Error");
             blocking.emplace();
         }
+        if (backend.GetTickCount() - painted >= kRepaintEveryMs) {
+            list.SetRedraw(true);
+            backend.RepaintNow();
+            painted = backend.GetTickCount();
+        }
     } while (backend.GetTickCount() - sent < kDiscoveryWindowMs);
+    list.SetRedraw(true);
     return true;
 }
 
@@ -155,10 +170,8 @@ bool CSearchDlg::ReceiveReply() {
     const std::optional<std::size_t> size = m_pSocket->Receive(buffer);
     if (!size)
         return false;
-    if (const auto record = ParseDiscoveryReply(std::span(buffer).first(*size))) {
+    if (const auto record = ParseDiscoveryReply(std::span(buffer).first(*size)))
         InsertRow(*record);
-        Application().Backend().RepaintNow();
-    }
     return true;
 }
 

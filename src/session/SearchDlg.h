@@ -46,7 +46,8 @@ public:
 
     // Sends the discovery request and lists the replies of the next second, newest first.
     // False when the request could not be sent (the operator has been told). Blocks the UI
-    // thread for one to two seconds; the windows repaint meanwhile. Only while shown.
+    // thread for one to two seconds; the windows repaint meanwhile, the list at most every
+    // 50 ms while replies pour in. Only while shown.
     bool Discover();
 
     // The chosen appliance's device record.

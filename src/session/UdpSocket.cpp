@@ -13,9 +13,23 @@ CUdpSocket::~CUdpSocket() {
 }
 
 bool CUdpSocket::Open() {
-    if (m_fd < 0)
+    if (m_fd < 0) {
         m_fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        // Reading fast is what keeps the socket from overflowing; the buffer only eases bursts.
+        if (m_fd >= 0)
+            setsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &m_nReceiveBufferWanted,
+                       sizeof m_nReceiveBufferWanted);
+    }
     return m_fd >= 0;
+}
+
+// The system reports twice the size asked, the other half being its own bookkeeping.
+int CUdpSocket::ReceiveBufferBytes() const {
+    int granted = 0;
+    socklen_t length = sizeof granted;
+    if (m_fd < 0 || getsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &granted, &length) != 0)
+        return 0;
+    return granted / 2;
 }
 
 bool CUdpSocket::EnableBroadcast() {

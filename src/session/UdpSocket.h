@@ -5,7 +5,10 @@
 // The discovery socket on the POSIX socket interface. Closes its descriptor when destroyed.
 class CUdpSocket final : public IDatagramSocket {
 public:
-    CUdpSocket() = default;
+    // `receiveBufferWanted`: the receive buffer to ask for at Open, room for a burst of
+    // replies; the system may grant less (net.core.rmem_max caps it).
+    explicit CUdpSocket(int receiveBufferWanted = kReceiveBufferWanted)
+        : m_nReceiveBufferWanted(receiveBufferWanted) {}
     ~CUdpSocket() override;
     CUdpSocket(const CUdpSocket&) = delete;
     CUdpSocket& operator=(const CUdpSocket&) = delete;
@@ -16,6 +19,11 @@ public:
     bool IsReadable() override;
     std::optional<std::size_t> Receive(std::span<std::uint8_t> buffer) override;
 
+    static constexpr int kReceiveBufferWanted = 4 << 20;
+    // The receive buffer the system granted, in bytes of payload room; 0 before Open.
+    int ReceiveBufferBytes() const;
+
 private:
+    int m_nReceiveBufferWanted;
     int m_fd = -1;
 };

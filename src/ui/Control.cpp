@@ -13,6 +13,8 @@ void CControl::Reset() {
     m_bEnabled = !HasStyle(ControlStyle::Disabled);
     m_bVisible = !HasStyle(ControlStyle::Hidden);
     m_bFocus = false;
+    m_bRedraw = true;
+    m_bChangedUnseen = false;
 }
 
 void CControl::EnableWindow(bool enable) {
@@ -51,8 +53,15 @@ CRect CControl::GetClientRect() const {
     return CRect{0, 0, pixels.Width(), pixels.Height()};
 }
 
+void CControl::SetRedraw(bool redraw) {
+    m_bRedraw = redraw;
+    if (redraw && m_bChangedUnseen)
+        Changed();
+}
+
 void CControl::Changed() {
-    if (m_pPeer)
+    m_bChangedUnseen = !m_bRedraw;
+    if (m_pPeer && m_bRedraw)
         m_pPeer->Refresh();
 }
 

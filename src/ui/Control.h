@@ -41,6 +41,10 @@ public:
     // dialog units converted by the owner.
     CRect GetClientRect() const;
 
+    // With redraw off the renderer's peer is not told of changes (bulk updates, as the
+    // platform's WM_SETREDRAW); turning it on again mirrors the state once if it changed.
+    void SetRedraw(bool redraw);
+
     // Back to the template's state; called when the owner's window is created.
     virtual void Reset();
 
@@ -67,5 +71,7 @@ private:
     bool m_bEnabled = true;
     bool m_bVisible = true;
     bool m_bFocus = false;
+    bool m_bRedraw = true;
+    bool m_bChangedUnseen = false;
     IControlPeer* m_pPeer = nullptr;
 };

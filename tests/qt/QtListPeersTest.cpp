@@ -88,6 +88,18 @@ TEST_F(QtListViewTest, RowsColumnsAndImagesMirrorTheControl) {
     EXPECT_TRUE(dialog.log.empty()) << "code's changes notify nothing";
 }
 
+TEST_F(QtListViewTest, WithRedrawOffTheTableCatchesUpWhenItIsOnAgain) {
+    auto* table =
+        qobject_cast<QTableWidget*>(CQtBackend::WidgetOf(*dialog.GetDlgItem(Connections)));
+    auto& list = dialog.Item<CListViewCtrl>(Connections);
+    list.SetRedraw(false);
+    list.InsertItem(0, "New");
+    EXPECT_EQ(table->rowCount(), 3);
+    list.SetRedraw(true);
+    EXPECT_EQ(table->rowCount(), 4);
+    EXPECT_EQ(table->item(0, 0)->text().toStdString(), "New");
+}
+
 TEST_F(QtListViewTest, ClicksKeysAndHeaderDoubleClicksGoThroughTheControl) {
     auto* table =
         qobject_cast<QTableWidget*>(CQtBackend::WidgetOf(*dialog.GetDlgItem(Connections)));

@@ -145,6 +145,20 @@ TEST_F(SearchDlgTest, RepliesBecomeRowsNewestFirstAndForeignDatagramsAreIgnored)
     EXPECT_TRUE(backend.MessageBoxes().empty());
 }
 
+TEST_F(SearchDlgTest, ABurstOfRepliesIsListedWholeWithoutARepaintForEach) {
+    std::vector<Bytes> burst;
+    for (int number = 1; number <= 200; ++number)
+        burst.push_back(BuildReply(Appliance(number)));
+    appliances.Answer(burst);
+    CSearchDlg dialog(appliances.Target());
+    Show(dialog, [&](CSearchDlg& shown) {
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(List(shown).GetItemCount(), 200);
+        EXPECT_EQ(Names(shown).front(), "Velmora42-200");
+    });
+    EXPECT_LT(backend.RepaintCount(), 100); // the waits of the one-second window paint
+}
+
 TEST_F(SearchDlgTest, WithoutRepliesTheSearchLastsAboutASecondAndRepaintsMeanwhile) {
     CSearchDlg dialog(appliances.Target());
     bool blockedWhilePainting = true;
