@@ -129,7 +129,7 @@ TEST_F(ModePageTest, RepeaterModeNeedsNoAdvancedConfiguration) {
 }
 
 TEST_F(ModePageTest, AnUnappliedRadioChoiceIsIgnoredByAdvancedConfiguration) {
-    backend.OnModal(IDD_SERVER_MODE, [](CDialog& dialog) { ClickButton(dialog, IDOK); });
+    backend.OnModal(IDD_SERVER_MODE, [](CDialog& dialog) { dialog.OnClose(); });
     Run([&](CManagerDlg& dlg) {
         ClickButton(Page(dlg), IDC_VERTEX_MODE);
         ClickButton(Page(dlg), IDC_ADVANCED_CONFIGURATION);

@@ -7,8 +7,11 @@
 #include "ScreenshotHarness.h"
 #include "app/AboutDlg.h"
 #include "app/ManagerDlg.h"
+#include "modes/AddDeviceDlg.h"
 #include "modes/ClientModeDlg.h"
 #include "modes/ClientSettingDlg.h"
+#include "modes/DeviceTable.h"
+#include "modes/ModifyDeviceDlg.h"
 #include "modes/RepeaterModeDlg.h"
 #include "modes/SerialHubModeDlg.h"
 #include "modes/SerialPortDlg.h"
@@ -34,6 +37,13 @@ protected:
     void ShootModeDialogs() {
         CServerModeDlg server;
         RenderToPng(backend, server, "CServerModeDlg");
+        ASSERT_EQ(server.m_listDevices.GetItemCount(), 2);
+        CAddDeviceDlg addDevice(server);
+        RenderToPng(backend, addDevice, "CAddDeviceDlg");
+        server.m_strSelName = server.m_listDevices.GetItemText(1, kTableNameColumn);
+        server.m_strSelPort = server.m_listDevices.GetItemText(1, kTableValueColumn);
+        CModifyDeviceDlg modifyDevice(server);
+        RenderToPng(backend, modifyDevice, "CModifyDeviceDlg");
         CClientModeDlg client;
         RenderToPng(backend, client, "CClientModeDlg");
         CClientSettingDlg clientSetting;
