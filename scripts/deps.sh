@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what the build, the tests and the demo need (Debian 12), or says how.
+# Installs what the build, the tests, the demo and the packages need (Debian 12), or says how.
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-liberation
-          iproute2 xvfb xauth)
+          iproute2 xvfb xauth
+          dpkg-dev file desktop-file-utils appstream librsvg2-bin xdotool)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

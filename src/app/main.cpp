@@ -7,6 +7,8 @@
 // from the appliance.
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
+    // Desktops match the windows to the installed desktop entry and its icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora42-manager"));
     CQtBackend backend;
     CManagerApp app(backend);
     return app.InitInstance();

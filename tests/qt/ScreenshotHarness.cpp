@@ -1,10 +1,12 @@
 #include "ScreenshotHarness.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "ui/Control.h"
 #include "ui/Dialog.h"
 #include "ui/qt/QtBackend.h"
 
@@ -24,15 +26,41 @@ bool IsBlank(const QImage& image) {
     return true;
 }
 
+void ExpectNoClippedText(const CDialog& dialog, const std::string& name) {
+    for (const CControl* control : dialog.Controls()) {
+        const auto* label = qobject_cast<const QLabel*>(CQtBackend::WidgetOf(*control));
+        if (control->Kind() != ControlKind::Static || !label)
+            continue;
+        // A line end an appliance reply left at the end adds an empty line, not a clipped one.
+        QString text = label->text();
+        while (!text.isEmpty() && text.back().isSpace())
+            text.chop(1);
+        if (text.isEmpty())
+            continue;
+        const QRect room = label->contentsRect();
+        const QRect needed = label->fontMetrics().boundingRect(
+            QRect(room.topLeft(), QSize(room.width(), 1 << 20)),
+            static_cast<int>(label->alignment()) | Qt::TextWordWrap, text);
+        EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
+            << name << ": \"" << text.toStdString() << "\" needs " << needed.width() << "x"
+            << needed.height() << " but has " << room.width() << "x" << room.height()
+            << " at scale " << qApp->devicePixelRatio();
+    }
+}
+
 std::string RenderToPng(CQtBackend& backend, CDialog& dialog, const std::string& name,
                         const std::function<void(CDialog&)>& otherModal) {
     QImage image;
-    if (dialog.GetSafeHwnd() != 0) {
+    const auto take = [&] {
         image = GrabDialog(backend, dialog);
+        ExpectNoClippedText(dialog, name);
+    };
+    if (dialog.GetSafeHwnd() != 0) {
+        take();
     } else if (dialog.Resource().child) {
         dialog.Create();
         QCoreApplication::processEvents();
-        image = GrabDialog(backend, dialog);
+        take();
         dialog.DestroyWindow();
     } else {
         const std::function<void(CDialog&)> previousHook = backend.ModalShownHook();
@@ -44,7 +72,7 @@ std::string RenderToPng(CQtBackend& backend, CDialog& dialog, const std::string&
                     shown.EndDialog(IDCANCEL);
                 return;
             }
-            image = GrabDialog(backend, dialog);
+            take();
             dialog.EndDialog(IDCANCEL);
         });
         dialog.DoModal();
@@ -52,8 +80,11 @@ std::string RenderToPng(CQtBackend& backend, CDialog& dialog, const std::string&
     }
     const QString directory = QStringLiteral(SCREENSHOT_DIR);
     QDir().mkpath(directory);
-    const QString path =
-        directory + QLatin1Char('/') + QString::fromStdString(name) + QStringLiteral(".png");
+    // A run at QT_SCALE_FACTOR=2 writes <name>@2x.png beside the ordinary pictures.
+    const qreal scale = qApp->devicePixelRatio();
+    const QString suffix = scale > 1 ? QStringLiteral("@%1x").arg(scale) : QString();
+    const QString path = directory + QLatin1Char('/') + QString::fromStdString(name) + suffix +
+                         QStringLiteral(".png");
     EXPECT_FALSE(image.isNull()) << name << " has no window to take a picture of";
     EXPECT_FALSE(IsBlank(image)) << name << " renders blank";
     EXPECT_TRUE(image.isNull() || image.save(path)) << "cannot write " << path.toStdString();

@@ -182,6 +182,7 @@ int CQtBackend::MessageBox(CDialog* owner, std::string_view text, std::string_vi
     if (!parent || !parent->isVisible())
         parent = TopModalWindow();
     QMessageBox box(parent);
+    box.setWindowIcon(ApplicationIcon());
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowTitle(DisplayText(caption));
     // Appliance texts may end up here: plain text only.

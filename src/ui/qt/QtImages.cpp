@@ -9,25 +9,6 @@ namespace {
 
 // Every image is drawn on a 16 x 16 grid and scaled to the size asked for.
 
-void DrawAppIcon(QPainter& p) {
-    QLinearGradient fill(0, 0, 0, 16);
-    fill.setColorAt(0, QColor(0x3d, 0x8e, 0xe0));
-    fill.setColorAt(1, QColor(0x1a, 0x4f, 0x96));
-    p.setPen(QPen(QColor(0x12, 0x3a, 0x70), 0.6));
-    p.setBrush(fill);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
-    // A "V" of two links meeting at a node: the appliance joining two sides.
-    p.setPen(QPen(Qt::white, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(4, 4.5), QPointF(8, 11.5));
-    p.drawLine(QPointF(12, 4.5), QPointF(8, 11.5));
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(4, 4.5), 1.7, 1.7);
-    p.drawEllipse(QPointF(12, 4.5), 1.7, 1.7);
-    p.setBrush(QColor(0xff, 0xd2, 0x4a));
-    p.drawEllipse(QPointF(8, 11.5), 1.9, 1.9);
-}
-
 void DrawSerialPlug(QPainter& p) {
     // A D-sub plug seen from the front with its cable leaving downwards.
     p.setPen(Qt::NoPen);
@@ -81,9 +62,6 @@ QPixmap Draw(int resourceId, int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 16.0, size / 16.0);
     switch (resourceId) {
-    case ImageId::AppIcon:
-        DrawAppIcon(painter);
-        break;
     case ImageId::SerialPlug:
         DrawSerialPlug(painter);
         break;
@@ -111,6 +89,8 @@ QPixmap Draw(int resourceId, int size) {
 } // namespace
 
 QPixmap ResourceImage(int resourceId, int size) {
+    if (resourceId == ImageId::AppIcon)
+        return ApplicationIcon().pixmap(size);
     const QString key = QStringLiteral("velmora-image-%1-%2").arg(resourceId).arg(size);
     QPixmap pixmap;
     if (!QPixmapCache::find(key, &pixmap)) {
@@ -121,8 +101,10 @@ QPixmap ResourceImage(int resourceId, int size) {
 }
 
 QIcon ApplicationIcon() {
+    // The PNG sizes rendered from the installed SVG (packaging/icons); Qt picks the nearest
+    // one for each size and device pixel ratio.
     QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addPixmap(ResourceImage(ImageId::AppIcon, size));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/app-icon/%1.png").arg(size), QSize(size, size));
     return icon;
 }

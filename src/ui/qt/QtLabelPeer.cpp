@@ -15,7 +15,11 @@ QLabel* MakeLabel(const CControl& control, QWidget* window) {
     if (control.Kind() == ControlKind::Icon) {
         // An icon control names its icon resource by number; the application icon otherwise.
         const int id = LeadingInt(control.Template().label);
-        label->setPixmap(ResourceImage(id > 0 ? id : ImageId::AppIcon, 32));
+        // Drawn for the screen's pixel ratio, so it stays sharp on a high-resolution screen.
+        const qreal ratio = label->devicePixelRatioF();
+        QPixmap pixmap = ResourceImage(id > 0 ? id : ImageId::AppIcon, qRound(32 * ratio));
+        pixmap.setDevicePixelRatio(ratio);
+        label->setPixmap(pixmap);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }
