@@ -15,7 +15,7 @@ const CDialogResource& ModifyDeviceDlgResource() {
         "System",
         10,
         {
-            {-1, ControlKind::Static, "BDADDR/Name", DlgRect(10, 10, 48, 8)},
+            {-1, ControlKind::Static, "BDADDR/Name", DlgRect(5, 10, 54, 8)},
             {IDC_MODIFY_BDADDR_NAME, ControlKind::Edit, "", DlgRect(60, 8, 80, 12)},
             {-1, ControlKind::Static, "PORT Number", DlgRect(10, 28, 48, 8)},
             {IDC_MODIFY_PORT, ControlKind::Edit, "", DlgRect(60, 26, 40, 12), None,

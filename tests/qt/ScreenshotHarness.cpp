@@ -1,6 +1,9 @@
 #include "ScreenshotHarness.h"
 
+#include <algorithm>
+
 #include <QDir>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QWidget>
@@ -37,11 +40,16 @@ void ExpectNoClippedText(const CDialog& dialog, const std::string& name) {
             text.chop(1);
         if (text.isEmpty())
             continue;
+        // A label one line high shows one line even when the font's line is a pixel taller;
+        // what it cannot show is a text wider than itself or wrapped onto more lines.
         const QRect room = label->contentsRect();
-        const QRect needed = label->fontMetrics().boundingRect(
-            QRect(room.topLeft(), QSize(room.width(), 1 << 20)),
-            static_cast<int>(label->alignment()) | Qt::TextWordWrap, text);
-        EXPECT_TRUE(needed.width() <= room.width() && needed.height() <= room.height())
+        const QFontMetrics metrics = label->fontMetrics();
+        const QRect needed =
+            metrics.boundingRect(QRect(room.topLeft(), QSize(room.width(), 1 << 20)),
+                                 static_cast<int>(label->alignment()) | Qt::TextWordWrap, text);
+        const int lines = std::max(1, needed.height() / metrics.lineSpacing());
+        const int roomLines = std::max(1, (room.height() + 1) / metrics.lineSpacing());
+        EXPECT_TRUE(needed.width() <= room.width() && lines <= roomLines)
             << name << ": \"" << text.toStdString() << "\" needs " << needed.width() << "x"
             << needed.height() << " but has " << room.width() << "x" << room.height()
             << " at scale " << qApp->devicePixelRatio();
