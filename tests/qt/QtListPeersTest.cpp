@@ -1,5 +1,6 @@
 // List view, tree view and tab control: rows, images and selection in step with the control;
 // clicks, keys and header double-clicks reported in the framework's order.
+#include <QAccessible>
 #include <QHeaderView>
 #include <QTabBar>
 #include <QTableWidget>
@@ -135,6 +136,25 @@ TEST_F(QtListViewTest, ClicksKeysAndHeaderDoubleClicksGoThroughTheControl) {
     EXPECT_EQ(list.GetSelectedItem(), 1);
 }
 
+TEST_F(QtListViewTest, RowsSelectedThroughTheAccessibilityBusAreSelectedByTheControl) {
+    auto& list = dialog.Item<CListViewCtrl>(Connections);
+    auto* table = qobject_cast<QTableWidget*>(CQtBackend::WidgetOf(list));
+    QAccessibleTableInterface* rows =
+        QAccessible::queryAccessibleInterface(table)->tableInterface();
+    ASSERT_TRUE(rows->selectRow(0));
+    EXPECT_EQ(list.GetSelectedItem(), 0);
+    // The cell's toggle action, as a screen reader's "select" does.
+    rows->cellAt(2, 0)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(list.GetSelectedItem(), 2);
+    EXPECT_EQ(dialog.For(Connections), (Entries{"LVN_ITEMCHANGED 1", "LVN_ITEMCHANGED 0",
+                                                "LVN_ITEMCHANGED 0", "LVN_ITEMCHANGED 2"}));
+    // The operator cannot drop a row from the selection: the list keeps showing it.
+    rows->unselectRow(2);
+    EXPECT_EQ(list.GetSelectedItem(), 2);
+    EXPECT_TRUE(table->selectionModel()->isRowSelected(2));
+    EXPECT_EQ(dialog.For(Connections).size(), 4u);
+}
+
 TEST_F(QtListViewTest, TreeShowsItemsInOrderWithImagesAndExpansion) {
     auto* tree = qobject_cast<QTreeWidget*>(CQtBackend::WidgetOf(*dialog.GetDlgItem(Repeaters)));
     ASSERT_NE(tree, nullptr);
@@ -175,6 +195,21 @@ TEST_F(QtTabTest, MouseClickSelectsAndClicksKeyboardOnlySelects) {
     tabs.SetCurSel(1);
     EXPECT_EQ(bar->currentIndex(), 1);
     EXPECT_EQ(dialog.For(Tabs).size(), 2u);
+}
+
+TEST_F(QtTabTest, PressActionOfATabClicksIt) {
+    auto& tabs = dialog.Item<CTabCtrl>(Tabs);
+    auto* bar = CQtBackend::WidgetOf(tabs)->findChild<QTabBar*>();
+    QAccessibleInterface* second = QAccessible::queryAccessibleInterface(bar)->child(1);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->role(), QAccessible::PageTab);
+    second->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(WaitFor([&] { return !dialog.For(Tabs).empty(); }));
+    EXPECT_EQ(tabs.GetCurSel(), 1);
+    EXPECT_TRUE(backend.WindowOf(dialog.Page(1))->isVisible());
+    EXPECT_EQ(dialog.For(Tabs), Entries{"NM_CLICK -1"});
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(backend.WindowOf(dialog.Page(1)))->role(),
+              QAccessible::Pane);
 }
 
 TEST_F(QtTabTest, EnterInAPageGoesToTheWindowAroundIt) {

@@ -1,6 +1,7 @@
 // Widgets and controls in step both ways: code changes show without notifications, the
 // operator's input reaches the control once, in the framework's order.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -70,9 +71,18 @@ protected:
     }
     CEditCtrl& Edit(int id) { return dialog.Item<CEditCtrl>(id); }
 
+    // The widget of control `id` as the accessibility bus reaches it.
+    QAccessibleInterface* Accessible(int id) {
+        return QAccessible::queryAccessibleInterface(CQtBackend::WidgetOf(*dialog.GetDlgItem(id)));
+    }
+
     CControlsRecorder dialog;
     QWidget* window = nullptr;
 };
+
+void SetValue(QAccessibleInterface* accessible, const char* text) {
+    accessible->setText(QAccessible::Value, QString::fromLatin1(text));
+}
 
 TEST_F(QtPeersTest, EditShowsTextAndSelectionSetByCodeWithoutUserNotifications) {
     auto* line = WidgetOf<QLineEdit>(Name);
@@ -264,6 +274,61 @@ TEST_F(QtPeersTest, FocusMovesAreToldToTheControls) {
     EXPECT_EQ(dialog.For(Name).size(), 3u);
 }
 
+TEST_F(QtPeersTest, TextsSetThroughTheAccessibilityBusReachTheControlsAsTypingDoes) {
+    QAccessibleInterface* name = Accessible(Name);
+    name->editableTextInterface()->replaceText(0, name->textInterface()->characterCount(), "Box");
+    EXPECT_EQ(dialog.GetDlgItemText(Name), "Box");
+    SetValue(name, "Box-2");
+    SetValue(Accessible(PasswordEdit), "hunter2");
+    EXPECT_EQ(dialog.GetDlgItemText(PasswordEdit), "hunter2");
+    // The widget of an edit with its own input rules hands it to the control's.
+    SetValue(Accessible(BdAddr), "00:1A:7D:DA:71:99");
+    EXPECT_EQ(dialog.GetDlgItemText(BdAddr), "00:1A:7D:DA:71:99");
+    const QList<QLineEdit*> fields = Accessible(Address)->object()->findChildren<QLineEdit*>();
+    SetValue(QAccessible::queryAccessibleInterface(fields[0]), "10");
+    EXPECT_EQ(dialog.Item<CIpAddressCtrl>(Address).GetField(0), 10);
+    SetValue(QAccessible::queryAccessibleInterface(WidgetOf<QComboBox>(HostCombo)->lineEdit()),
+             "appliance.lan");
+    EXPECT_EQ(dialog.Item<CComboBoxCtrl>(HostCombo).GetWindowText(), "appliance.lan");
+    // Read-only fields refuse, and show what the control keeps.
+    SetValue(Accessible(Status), "Hacked");
+    EXPECT_EQ(dialog.GetDlgItemText(Status), "Connected");
+    EXPECT_EQ(WidgetOf<QLineEdit>(Status)->text().toStdString(), "Connected");
+    Accessible(Log)->editableTextInterface()->insertText(0, "x");
+    EXPECT_EQ(dialog.GetDlgItemText(Log).substr(0, 3), "Ver");
+    EXPECT_EQ(dialog.For(Name), (Entries{"EN_CHANGE", "EN_CHANGE"}));
+    EXPECT_EQ(dialog.For(Address), Entries{"EN_CHANGE"});
+    EXPECT_EQ(dialog.For(HostCombo), Entries{"CBN_EDITCHANGE"});
+    EXPECT_TRUE(dialog.For(Log).empty());
+}
+
+TEST_F(QtPeersTest, ButtonsAnswerWithTheirKindAndTheirActionsClickAsAPersonDoes) {
+    QAccessibleInterface* pairable = Accessible(Pairable);
+    QAccessibleInterface* server = Accessible(Server);
+    EXPECT_EQ(pairable->role(), QAccessible::CheckBox);
+    EXPECT_EQ(server->role(), QAccessible::RadioButton);
+    EXPECT_EQ(Accessible(IDOK)->role(), QAccessible::Button);
+    EXPECT_TRUE(Accessible(IDOK)->state().defaultButton);
+    EXPECT_TRUE(Accessible(Client)->state().checked);
+    EXPECT_TRUE(pairable->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::toggleAction()));
+    server->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    pairable->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(WaitFor([&] { return dialog.log.size() == 2; }));
+    EXPECT_EQ(dialog.log, (Entries{std::to_string(Server) + " BN_CLICKED",
+                                   std::to_string(Pairable) + " BN_CLICKED"}));
+    EXPECT_EQ(dialog.Item<CButtonCtrl>(Client).GetCheck(), 0);
+    EXPECT_EQ(dialog.Item<CButtonCtrl>(Pairable).GetCheck(), 0);
+    EXPECT_FALSE(pairable->state().checked);
+    // A spin button's arrows are pressed the same way.
+    const QList<QToolButton*> arrows =
+        CQtBackend::WidgetOf(*dialog.GetDlgItem(PortSpin))->findChildren<QToolButton*>();
+    QAccessible::queryAccessibleInterface(arrows[0])->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(WaitFor([&] { return dialog.GetDlgItemText(Port) == "9001"; }));
+    EXPECT_EQ(dialog.For(PortSpin).size(), 1u);
+}
+
 TEST_F(QtPeersTest, InputThatReachesAWindowWhileBlockedIsSwallowed) {
     auto* line = WidgetOf<QLineEdit>(Name);
     line->setFocus();
@@ -272,6 +337,9 @@ TEST_F(QtPeersTest, InputThatReachesAWindowWhileBlockedIsSwallowed) {
         CBlockingScope blocking;
         QTest::keyClicks(line, "zz");
         QTest::mouseClick(WidgetOf<QAbstractButton>(Pairable), Qt::LeftButton);
+        // The accessibility bus is served while the UI paints; what it sets is undone.
+        SetValue(Accessible(Name), "zz");
+        EXPECT_EQ(WidgetOf<QLineEdit>(Name)->text().toStdString(), "Velmora42-0815");
     }
     EXPECT_EQ(dialog.GetDlgItemText(Name), "Velmora42-0815");
     EXPECT_EQ(dialog.Item<CButtonCtrl>(Pairable).GetCheck(), 1);

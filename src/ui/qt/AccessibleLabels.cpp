@@ -23,8 +23,12 @@ bool LabelledByNeighbour(ControlKind kind) {
     }
 }
 
-const char* KindName(ControlKind kind) {
-    switch (kind) {
+const char* KindName(const CControlTemplate& control) {
+    // A read-only multi-line text that nothing labels is the window's transcript.
+    constexpr unsigned kTranscript = ControlStyle::ReadOnly | ControlStyle::MultiLine;
+    if (control.kind == ControlKind::Edit && (control.style & kTranscript) == kTranscript)
+        return "Log";
+    switch (control.kind) {
     case ControlKind::Static:
         return "Text";
     case ControlKind::GroupBox:
@@ -131,7 +135,7 @@ std::vector<CAccessibleLabel> AccessibleLabels(const std::vector<CControlTemplat
     labels.reserve(controls.size());
     for (const CControlTemplate& control : controls) {
         if (!LabelledByNeighbour(control.kind)) {
-            labels.push_back({control.label.empty() ? KindName(control.kind) : control.label});
+            labels.push_back({control.label.empty() ? KindName(control) : control.label});
             continue;
         }
         const CControlTemplate* label = LabelToTheLeft(controls, control.rect);
@@ -142,7 +146,7 @@ std::vector<CAccessibleLabel> AccessibleLabels(const std::vector<CControlTemplat
         } else if (const CControlTemplate* group = EnclosingGroup(controls, control.rect)) {
             labels.push_back({group->label});
         } else {
-            labels.push_back({KindName(control.kind)});
+            labels.push_back({KindName(control)});
         }
     }
     return labels;

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "ui/Dialog.h"
+#include "ui/qt/QtAccessibility.h"
 #include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/QtFonts.h"
 #include "ui/qt/QtImages.h"
@@ -56,6 +57,7 @@ CQtBackend::CQtBackend() : m_router(m_queue) {
     // The program ends when its main dialog returns, not when Qt sees no window.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     QGuiApplication::setWindowIcon(ApplicationIcon());
+    InstallAccessibleInterfaces();
 }
 
 CQtBackend::~CQtBackend() {

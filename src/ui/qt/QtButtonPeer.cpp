@@ -33,7 +33,7 @@ QAbstractButton* MakeButton(const CButtonCtrl& button, QWidget* window) {
 CQtButtonPeer::CQtButtonPeer(CButtonCtrl& button, QWidget* window)
     : CQtPeer(button, MakeButton(button, window)) {
     connect(Button(), &QAbstractButton::clicked, this, [this] {
-        if (!FromOperator())
+        if (!TakeNativeChange())
             return;
         ControlAs<CButtonCtrl>().Click();
         // Qt toggled the widget itself; show the state the control decided on.

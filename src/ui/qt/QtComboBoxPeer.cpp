@@ -23,14 +23,22 @@ QComboBox* MakeComboBox(const CComboBoxCtrl& combo, QWidget* window) {
 CQtComboBoxPeer::CQtComboBoxPeer(CComboBoxCtrl& combo, QWidget* window)
     : CQtPeer(combo, MakeComboBox(combo, window)) {
     connect(ComboBox(), &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (FromOperator())
+        if (TakeNativeChange())
             ControlAs<CComboBoxCtrl>().SelectByUser(index);
     });
+    // Not only textEdited: a text set through the accessibility bus is no edit to Qt.
     if (QLineEdit* field = ComboBox()->lineEdit())
-        connect(field, &QLineEdit::textEdited, this, [this](const QString& text) {
-            if (!FromOperator())
+        connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
+            if (!TakeNativeChange())
                 return;
-            ControlAs<CComboBoxCtrl>().EditByUser(ToLatin1(text));
+            CComboBoxCtrl& combo = ControlAs<CComboBoxCtrl>();
+            // A pick in the list shows its entry first and reports the pick right after.
+            const int index = ComboBox()->currentIndex();
+            if (index != combo.GetCurSel() && text == ComboBox()->itemText(index))
+                return;
+            const std::string typed = ToLatin1(text);
+            if (typed != combo.GetWindowText())
+                combo.EditByUser(typed);
         });
 }
 

@@ -42,7 +42,8 @@ CQtIpAddressPeer::CQtIpAddressPeer(CIpAddressCtrl& ip, QWidget* window)
         field->setValidator(new QRegularExpressionValidator(
             QRegularExpression(QStringLiteral("[0-9]{0,3}")), field));
         field->installEventFilter(this);
-        connect(field, &QLineEdit::textEdited, this,
+        // A text set through the accessibility bus is no edit to Qt: every change counts.
+        connect(field, &QLineEdit::textChanged, this,
                 [this, i](const QString& text) { OnFieldEdited(i, text); });
         layout->addWidget(field, 1);
         m_fields[static_cast<size_t>(i)] = field;
@@ -67,12 +68,13 @@ void CQtIpAddressPeer::FocusField(int index) {
 }
 
 void CQtIpAddressPeer::OnFieldEdited(int index, const QString& text) {
-    if (!FromOperator())
+    if (!TakeNativeChange())
         return;
     const int typed = text.isEmpty() ? -1 : text.toInt();
     ControlAs<CIpAddressCtrl>().SetFieldByUser(index, typed);
     if (!Control())
         return;
+    Refresh();
     // The control holds a field to 255, as the platform corrects an entry out of range.
     if (typed > 255)
         QApplication::beep();

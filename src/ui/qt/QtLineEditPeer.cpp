@@ -50,7 +50,8 @@ Selection WidgetSelection(const QLineEdit& line) {
 
 CQtLineEditPeer::CQtLineEditPeer(CEditCtrl& edit, QWidget* window)
     : CQtPeer(edit, MakeLineEdit(edit, window)), m_editablePalette(LineEdit()->palette()) {
-    connect(LineEdit(), &QLineEdit::textEdited, this, &CQtLineEditPeer::OnEdited);
+    // Not only textEdited: a text set through the accessibility bus is no edit to Qt.
+    connect(LineEdit(), &QLineEdit::textChanged, this, &CQtLineEditPeer::OnEdited);
     connect(LineEdit(), &QLineEdit::cursorPositionChanged, this, &CQtLineEditPeer::ReportSelection);
     connect(LineEdit(), &QLineEdit::selectionChanged, this, &CQtLineEditPeer::ReportSelection);
 }
@@ -60,9 +61,12 @@ QLineEdit* CQtLineEditPeer::LineEdit() const {
 }
 
 void CQtLineEditPeer::OnEdited(const QString& text) {
-    if (!FromOperator())
+    if (!TakeNativeChange())
         return;
-    ControlAs<CEditCtrl>().OnTextEdited(ToLatin1(text));
+    CEditCtrl& edit = ControlAs<CEditCtrl>();
+    // Qt lets an assistive technology set the text of a read-only field.
+    if (!edit.IsReadOnly())
+        edit.OnTextEdited(ToLatin1(text));
     ReportSelection();
     // Characters outside Latin-1 were stored as '?': show what the control keeps.
     Refresh();

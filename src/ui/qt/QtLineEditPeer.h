@@ -7,8 +7,9 @@
 class CEditCtrl;
 class QLineEdit;
 
-// A single-line edit: QLineEdit edits natively and reports the result with
-// CEditCtrl::OnTextEdited; caret and selection follow the control both ways.
+// A single-line edit: QLineEdit edits natively (typing, clipboard, input method, a text set
+// through the accessibility bus) and every change of its text goes to CEditCtrl::OnTextEdited;
+// caret and selection follow the control both ways.
 class CQtLineEditPeer final : public CQtPeer {
 public:
     CQtLineEditPeer(CEditCtrl& edit, QWidget* window);

@@ -51,8 +51,9 @@ QTableWidget* MakeTable(const CListViewCtrl& list, QWidget* window) {
     header->setSectionsMovable(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The control decides the selection; Qt only shows it.
-    table->setSelectionMode(QAbstractItemView::NoSelection);
+    // The control decides the selection and Qt shows it. Qt selects by itself only for what
+    // the peer does not filter (type-ahead, the accessibility bus), reported to the control.
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setSelectionBehavior(list.HasStyle(ControlStyle::FullRowSelect)
                                     ? QAbstractItemView::SelectRows
                                     : QAbstractItemView::SelectItems);
@@ -79,6 +80,27 @@ CQtListViewPeer::CQtListViewPeer(CListViewCtrl& list, QWidget* window)
                 if (FromOperator())
                     ControlAs<CListViewCtrl>().HeaderDoubleClickByUser(column);
             });
+    connect(Table()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CQtListViewPeer::OnNativeSelection);
+}
+
+void CQtListViewPeer::OnNativeSelection() {
+    if (!TakeNativeChange())
+        return;
+    std::set<int> shown;
+    for (const QModelIndex& index : Table()->selectionModel()->selectedIndexes())
+        shown.insert(index.row());
+    // A row Qt selected is selected by the operator; one it let go stays selected, as the
+    // operator has no way to drop a row from the control's selection.
+    for (const int row : shown) {
+        CListViewCtrl& list = ControlAs<CListViewCtrl>();
+        if (row >= list.GetItemCount() || list.Rows()[static_cast<size_t>(row)].selected)
+            continue;
+        list.SelectByUser(row);
+        if (!Control() || ControlAs<CListViewCtrl>().HasStyle(ControlStyle::SingleSelection))
+            break;
+    }
+    Refresh();
 }
 
 QTableWidget* CQtListViewPeer::Table() const {

@@ -12,7 +12,8 @@ class QTableWidget;
 // A report-style list view on a QTableWidget: columns with header text, width and alignment
 // (width 0 hides a column), grid lines, an image per row. The control owns the selection:
 // clicks, right-clicks, arrow keys and header double-clicks go to the control's input calls
-// (which notify), and the widget only shows the rows the control selected.
+// (which notify), so does a row Qt selects by itself (type-ahead, a row or cell selected
+// through the accessibility bus), and the widget only shows the rows the control selected.
 class CQtListViewPeer final : public CQtPeer {
 public:
     CQtListViewPeer(CListViewCtrl& list, QWidget* window);
@@ -26,6 +27,7 @@ private:
     void RefreshColumns();
     void RefreshRows();
     void RefreshSelection();
+    void OnNativeSelection();
     bool OnMouse(QMouseEvent* event);
     bool OnKey(const QKeyEvent* event);
     // A position in the viewport as the list's client coordinates (header included).

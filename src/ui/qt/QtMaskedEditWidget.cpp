@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "ui/Application.h"
 #include "ui/EditCtrl.h"
 #include "ui/qt/QtText.h"
 
@@ -93,7 +94,10 @@ void CQtMaskedEditWidget::ShowIfBound() {
 void CQtMaskedEditWidget::OnNativeTextChange(const QString& text) {
     if (m_bShowing || !m_pEdit)
         return;
-    m_pEdit->OnTextEdited(EightBit(text));
+    // Qt lets an assistive technology set the text of a read-only field, and its calls
+    // arrive while the UI is blocked too: neither reaches the control.
+    if (!m_pEdit->IsReadOnly() && !Application().IsBlocked())
+        m_pEdit->OnTextEdited(EightBit(text));
     ShowIfBound();
 }
 

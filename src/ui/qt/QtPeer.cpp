@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <unordered_map>
 
+#include "ui/Application.h"
 #include "ui/Control.h"
 #include "ui/qt/QtDialogWindow.h"
 
@@ -49,6 +50,15 @@ CQtPeer* CQtPeer::ForWidget(const QWidget* widget) {
 
 CQtPeer* CQtPeer::Of(const CControl& control) {
     return dynamic_cast<CQtPeer*>(control.Peer());
+}
+
+bool CQtPeer::TakeNativeChange() {
+    if (!FromOperator())
+        return false;
+    if (!Application().IsBlocked())
+        return true;
+    Refresh();
+    return false;
 }
 
 void CQtPeer::Place(const QRect& rect) {

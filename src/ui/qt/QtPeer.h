@@ -49,6 +49,10 @@ protected:
     virtual void OnDetached() {}
     // True when a widget signal comes from the operator: attached and not refreshing.
     bool FromOperator() const { return m_pControl && !m_bRefreshing; }
+    // For a change the widget made by itself (its own editing, or an assistive technology
+    // through Qt's accessible interfaces): true when it may go to the control's input calls.
+    // While the UI is blocked it may not, and the widget is brought back in step instead.
+    bool TakeNativeChange();
     template <class T> T& ControlAs() const { return static_cast<T&>(*m_pControl); }
 
 private:

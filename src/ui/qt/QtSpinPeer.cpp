@@ -40,7 +40,7 @@ CQtSpinPeer::CQtSpinPeer(CSpinCtrl& spin, QWidget* window) : CQtPeer(spin, MakeS
 }
 
 void CQtSpinPeer::Step(int delta) {
-    if (FromOperator())
+    if (TakeNativeChange())
         ControlAs<CSpinCtrl>().StepByUser(delta);
 }
 

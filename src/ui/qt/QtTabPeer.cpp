@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabBar>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/TabCtrl.h"
@@ -36,6 +37,23 @@ CQtTabPeer::CQtTabPeer(CTabCtrl& tab, QWidget* window) : CQtPeer(tab, new QWidge
     m_pBar->setUsesScrollButtons(true);
     m_pBar->setElideMode(Qt::ElideNone);
     m_pBar->installEventFilter(this);
+    connect(m_pBar, &QTabBar::currentChanged, this, &CQtTabPeer::OnNativeSelect);
+}
+
+void CQtTabPeer::OnNativeSelect(int index) {
+    // Mouse and keys are filtered: only an assistive technology's press on a tab changes the
+    // bar by itself. It goes to the control as a click, from the event loop once the caller
+    // has its answer (as Qt's buttons do); a press the control refuses, or one that finds the
+    // UI blocked, leaves the bar showing the control's tab again.
+    if (!TakeNativeChange())
+        return;
+    QTimer::singleShot(0, this, [this, index] {
+        if (!TakeNativeChange())
+            return;
+        if (index >= 0 && index < ControlAs<CTabCtrl>().GetItemCount())
+            ControlAs<CTabCtrl>().ClickByUser(index);
+        Refresh();
+    });
 }
 
 void CQtTabPeer::Place(const QRect& rect) {

@@ -7,8 +7,9 @@ class QFrame;
 class QTabBar;
 
 // A tab control: a tab bar over a framed pane, in one widget that also hosts the pages (child
-// dialogs placed in its client coordinates). A mouse press on a tab goes to ClickByUser, the
-// arrow keys to SelectByKeyboard; the bar shows the selection the control keeps. ItemRect
+// dialogs placed in its client coordinates). A mouse press on a tab, or its press action on
+// the accessibility bus, goes to ClickByUser, the arrow keys to SelectByKeyboard; the bar
+// shows the selection the control keeps. ItemRect
 // gives the real tab geometry, which the page layout builds on.
 class CQtTabPeer final : public CQtPeer {
 public:
@@ -25,6 +26,7 @@ protected:
 private:
     void LayOut();
     bool OnKey(int key);
+    void OnNativeSelect(int index);
 
     QTabBar* m_pBar = nullptr;
     QFrame* m_pPane = nullptr;

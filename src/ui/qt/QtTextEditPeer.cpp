@@ -84,9 +84,12 @@ QPlainTextEdit* CQtTextEditPeer::TextEdit() const {
 }
 
 void CQtTextEditPeer::OnEdited() {
-    if (!FromOperator())
+    if (!TakeNativeChange())
         return;
-    ControlAs<CEditCtrl>().OnTextEdited(FromDisplay(TextEdit()->toPlainText()));
+    CEditCtrl& edit = ControlAs<CEditCtrl>();
+    // Qt lets an assistive technology change the text of a read-only pane.
+    if (!edit.IsReadOnly())
+        edit.OnTextEdited(FromDisplay(TextEdit()->toPlainText()));
     ReportSelection();
     Refresh();
 }

@@ -1,0 +1,146 @@
+#include "ui/qt/QtAccessibility.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/Control.h"
+#include "ui/qt/QtDialogWindow.h"
+#include "ui/qt/QtPeer.h"
+
+namespace {
+
+class CAccessibleButton final : public QAccessibleWidget {
+public:
+    CAccessibleButton(QAbstractButton* button, QAccessible::Role role)
+        : QAccessibleWidget(button, role) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const auto* button = static_cast<const QAbstractButton*>(widget());
+        if (role() == QAccessible::Button) {
+            const auto* push = qobject_cast<const QPushButton*>(button);
+            state.defaultButton = push && push->isDefault();
+        } else {
+            state.checkable = true;
+            state.checked = button->isChecked();
+        }
+        if (button->isDown())
+            state.pressed = true;
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names;
+        if (widget()->isEnabled()) {
+            if (role() != QAccessible::Button)
+                names << toggleAction();
+            names << pressAction();
+        }
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override {
+        // As Qt does for its buttons: the click comes from the event loop, after the caller
+        // has its answer, and goes the way of a person's click.
+        if (widget()->isEnabled() && (name == pressAction() || name == toggleAction()))
+            static_cast<QAbstractButton*>(widget())->animateClick();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+class CAccessibleComboBox final : public QAccessibleWidget {
+public:
+    explicit CAccessibleComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text type) const override {
+        if (type != QAccessible::Value)
+            return QAccessibleWidget::text(type);
+        return Box()->lineEdit() ? Box()->lineEdit()->text() : Box()->currentText();
+    }
+
+    // The list that drops down first, then the field of an editable box.
+    int childCount() const override { return Box()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(Box()->view());
+        if (index == 1 && Box()->lineEdit())
+            return QAccessible::queryAccessibleInterface(Box()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (!child)
+            return -1;
+        if (child->object() == Box()->view())
+            return 0;
+        return Box()->lineEdit() && child->object() == Box()->lineEdit() ? 1 : -1;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name != showMenuAction() && name != pressAction()) {
+            QAccessibleWidget::doAction(name);
+            return;
+        }
+        // The list opens or closes; a pick in it goes to the control as a person's does.
+        if (Box()->view()->isVisible())
+            Box()->hidePopup();
+        else if (Box()->isEnabled())
+            Box()->showPopup();
+    }
+
+private:
+    QComboBox* Box() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessible::Role ButtonRole(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::CheckBox:
+        return QAccessible::CheckBox;
+    case ControlKind::RadioButton:
+        return QAccessible::RadioButton;
+    default:
+        return QAccessible::Button;
+    }
+}
+
+// The control whose widget is exactly `widget`, or null.
+const CControl* ControlShownBy(const QWidget* widget) {
+    const CQtPeer* peer = CQtPeer::ForWidget(widget);
+    return peer && peer->Widget() == widget ? peer->Control() : nullptr;
+}
+
+// Called with the most derived class name first, before Qt's own factory.
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (auto* window = dynamic_cast<CQtDialogWindow*>(widget)) {
+        const bool page = window->WindowRole() == CQtDialogWindow::Role::Child;
+        return new QAccessibleWidget(window, page ? QAccessible::Pane : QAccessible::Dialog);
+    }
+    const CControl* control = ControlShownBy(widget);
+    if (!control)
+        return nullptr;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return new CAccessibleButton(button, ButtonRole(control->Kind()));
+    if (auto* box = qobject_cast<QComboBox*>(widget))
+        return new CAccessibleComboBox(box);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibleInterfaces() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&Factory);
+        return true;
+    }();
+    (void)installed;
+}

@@ -1,0 +1,56 @@
+// The keyboard alone: Tab walks the controls in the order of the dialog's resource, skipping
+// what cannot take the focus, and comes round again.
+#include <QApplication>
+#include <QWidget>
+
+#include "QtFixture.h"
+#include "session/LoginDlg.h"
+#include "session/SearchDlg.h"
+
+namespace {
+
+class KeyboardTest : public QtFixture {
+protected:
+    // The ids of the controls the focus visits from the first one on, `steps` Tab presses.
+    std::vector<int> TabOrder(CDialog& dialog, int first, int steps) {
+        QWidget* window = backend.WindowOf(dialog);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        CQtBackend::WidgetOf(*dialog.GetDlgItem(first))->setFocus();
+        std::vector<int> visited;
+        for (int i = 0; i <= steps; ++i) {
+            visited.push_back(FocusedId(dialog));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return visited;
+    }
+
+    static int FocusedId(const CDialog& dialog) {
+        for (const CControl* control : dialog.Controls()) {
+            const QWidget* widget = CQtBackend::WidgetOf(*control);
+            if (widget && (widget == QApplication::focusWidget() ||
+                           widget->isAncestorOf(QApplication::focusWidget())))
+                return control->GetDlgCtrlID();
+        }
+        return 0;
+    }
+};
+
+TEST_F(KeyboardTest, SearchAndLoginDialogsTakeTheFocusInResourceOrder) {
+    CSearchDlg search(CDiscoveryTarget{"127.0.0.1", 9, {}});
+    search.Create();
+    // Connect is disabled until an address is there.
+    EXPECT_EQ(TabOrder(search, IDC_DEVICE_LIST, 5),
+              (std::vector<int>{IDC_DEVICE_LIST, IDC_SEARCH, IDC_SEARCH_CANCEL, IDC_IP_ADDRESS,
+                                IDC_CONTROL_PORT, IDC_DEVICE_LIST}));
+    search.DestroyWindow();
+
+    CLoginDlg login;
+    login.Create();
+    EXPECT_EQ(
+        TabOrder(login, IDC_USER_ID, 4),
+        (std::vector<int>{IDC_USER_ID, IDC_PASSWORD, IDC_LOGIN_OK, IDC_LOGIN_CANCEL, IDC_USER_ID}));
+    login.DestroyWindow();
+}
+
+} // namespace
