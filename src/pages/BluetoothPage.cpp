@@ -73,10 +73,6 @@ std::vector<std::string> SplitDeviceLine(std::string_view line) {
     return fields;
 }
 
-std::string StripLineEnd(std::string_view reply) {
-    return Left(reply, Length(reply) - 2);
-}
-
 } // namespace
 
 CBluetoothPage::CBluetoothPage() : CTabPage(BluetoothPageResource()) {

@@ -92,3 +92,7 @@ std::string Trim(std::string_view text) {
         --end;
     return std::string(text.substr(begin, end - begin));
 }
+
+std::string StripLineEnd(std::string_view reply) {
+    return Left(reply, Length(reply) - 2);
+}

@@ -28,3 +28,5 @@ std::string MakeLower(std::string_view text);
 int LeadingInt(std::string_view text);
 // The text with blanks, tabs and line ends removed from both ends.
 std::string Trim(std::string_view text);
+// A reply without its last two characters (its final "\r\n"): what most replies are tested on.
+std::string StripLineEnd(std::string_view reply);
