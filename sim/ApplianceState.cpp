@@ -37,7 +37,9 @@ ApplianceState ApplianceState::defaults(int number) {
     state.commandWords = allCommandWords();
 
     state.registrations = {{"00:0B:CE:01:02:03", "9101"}, {"Sensor", "9102"}};
-    state.servers = {{"00:0B:CE:01:02:03", "192.168.0.20", "9200"}};
+    // One server by address, one by name: the listing shows both separator orders.
+    state.servers = {{"00:0B:CE:01:02:03", "192.168.0.20", "9200"},
+                     {"Printer", "192.168.0.21", "9201"}};
     state.hubDevices = {"00:0B:CE:00:00:01", "00:0B:CE:00:00:02", "00:0B:CE:00:00:03",
                         "00:0B:CE:00:00:04"};
     state.routes = {{"00:0B:CE:00:00:01", "00:0B:CE:00:00:02"}};

@@ -1,14 +1,33 @@
 #pragma once
 
+#include <string>
+
 #include "ui/Dialog.h"
 
-enum : int { IDD_CLIENT_SETTING = 142 };
+class CIpAddressCtrl;
 
-// The Client Setting dialog: the host address and port asked for before the appliance is
-// switched to Client mode. A member of the Operation Mode page, so its values last between
-// openings.
-// Its exchange with the appliance is not written yet: for now it only offers OK and Cancel.
+enum : int {
+    IDD_CLIENT_SETTING = 142,
+    IDC_CLIENT_SETTING_HOST_IP = 1018,
+    IDC_CLIENT_SETTING_HOST_PORT = 1074,
+};
+
+// The Client Setting dialog: the host address and port the appliance is to connect to, asked
+// for before it is switched to Client mode; the Operation Mode page sends the switch only
+// when this dialog ends with OK. A member of the page, so its values last between openings.
+// Opening reads the host, OK sets it; each exchange blocks the UI thread.
 class CClientSettingDlg : public CDialog {
 public:
     CClientSettingDlg();
+
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange& dx) override;
+    void OnOK() override;
+
+    CIpAddressCtrl& m_ipHost;
+    std::string m_strHostPort;
+    std::string m_strHostIP;
+
+private:
+    void ReadHost();
 };

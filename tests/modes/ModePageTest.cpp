@@ -178,12 +178,13 @@ TEST_F(ModePageTest, ApplyAcceptsOKAnywhereAndRestoresTheOldModeOtherwise) {
 }
 
 TEST_F(ModePageTest, CancellingTheClientSettingSendsNothingAndRestoresTheSelection) {
+    replies["Serv\r\n"] = "+OK 192.168.0.10:9200\r\n";
     backend.OnModal(IDD_CLIENT_SETTING, [](CDialog& dialog) { ClickButton(dialog, IDCANCEL); });
     Run([&](CManagerDlg& dlg) {
         TakeSent();
         ClickButton(Page(dlg), IDC_CLIENT_MODE);
         ClickButton(Page(dlg), IDC_MODE_APPLY);
-        EXPECT_TRUE(TakeSent().empty());
+        EXPECT_EQ(TakeSent(), Lines{"Serv\r\n"}); // the dialog's own read, no switch
         EXPECT_TRUE(Checked(Page(dlg), IDC_SERVER_MODE));
         EXPECT_FALSE(Checked(Page(dlg), IDC_CLIENT_MODE));
         EXPECT_EQ(Page(dlg).m_nMode, CModePage::kServer);
@@ -192,7 +193,7 @@ TEST_F(ModePageTest, CancellingTheClientSettingSendsNothingAndRestoresTheSelecti
         backend.OnModal(IDD_CLIENT_SETTING, [](CDialog& dialog) { ClickButton(dialog, IDOK); });
         ClickButton(Page(dlg), IDC_CLIENT_MODE);
         ClickButton(Page(dlg), IDC_MODE_APPLY);
-        EXPECT_EQ(TakeSent(), Lines{"mode client\r\n"});
+        EXPECT_EQ(TakeSent(), (Lines{"Serv\r\n", "Serv 192.168.0.10:9200\r\n", "mode client\r\n"}));
         EXPECT_EQ(Page(dlg).m_strMode, "Client");
     });
     EXPECT_TRUE(backend.MessageBoxes().empty());

@@ -8,10 +8,12 @@
 #include "app/AboutDlg.h"
 #include "app/ManagerDlg.h"
 #include "modes/AddDeviceDlg.h"
+#include "modes/AddServerDlg.h"
 #include "modes/ClientModeDlg.h"
 #include "modes/ClientSettingDlg.h"
 #include "modes/DeviceTable.h"
 #include "modes/ModifyDeviceDlg.h"
+#include "modes/ModifyServerDlg.h"
 #include "modes/RepeaterModeDlg.h"
 #include "modes/SerialHubModeDlg.h"
 #include "modes/SerialPortDlg.h"
@@ -44,10 +46,7 @@ protected:
         server.m_strSelPort = server.m_listDevices.GetItemText(1, kTableValueColumn);
         CModifyDeviceDlg modifyDevice(server);
         RenderToPng(backend, modifyDevice, "CModifyDeviceDlg");
-        CClientModeDlg client;
-        RenderToPng(backend, client, "CClientModeDlg");
-        CClientSettingDlg clientSetting;
-        RenderToPng(backend, clientSetting, "CClientSettingDlg");
+        ShootClientModeDialogs();
         CVertexModeDlg vertex;
         RenderToPng(backend, vertex, "CVertexModeDlg");
         EXPECT_EQ(vertex.m_strDevicePort, "9300");
@@ -65,6 +64,42 @@ protected:
         RenderToPng(backend, serialPort, "CSerialPortDlg");
         EXPECT_EQ(serialPort.m_strFlowControl, "Hardware");
         EXPECT_EQ(serialPort.m_strBaudRate, "115200");
+    }
+
+    // The Client Mode dialog with the appliance's server table, and the Add and Modify Server
+    // dialogs it opens on that table (Modify on its second row).
+    void ShootClientModeDialogs() {
+        CClientModeDlg client;
+        const std::function<void(CDialog&)> previousHook = backend.ModalShownHook();
+        backend.OnModalShown([&](CDialog& shown) {
+            switch (shown.Resource().id) {
+            case IDD_CLIENT_MODE:
+                EXPECT_GE(client.ServerTable().GetItemCount(), 2);
+                RenderToPng(backend, shown, "CClientModeDlg");
+                ClickButton(shown, IDC_CLIENT_ADD);
+                SelectRow(shown, IDC_CLIENT_SERVER_LIST, 1);
+                ClickButton(shown, IDC_CLIENT_MODIFY);
+                ClickButton(shown, IDC_CLIENT_CANCEL);
+                break;
+            case IDD_ADD_SERVER:
+                ClickButton(shown, IDC_ADD_SERVER_BY_BDADDR);
+                TypeText(shown, IDC_ADD_SERVER_BDADDR, "000BCE");
+                RenderToPng(backend, shown, "CAddServerDlg");
+                shown.EndDialog(IDCANCEL);
+                break;
+            case IDD_MODIFY_SERVER:
+                RenderToPng(backend, shown, "CModifyServerDlg");
+                shown.EndDialog(IDCANCEL);
+                break;
+            default:
+                shown.EndDialog(IDCANCEL);
+                break;
+            }
+        });
+        client.DoModal();
+        backend.OnModalShown(previousHook);
+        CClientSettingDlg clientSetting;
+        RenderToPng(backend, clientSetting, "CClientSettingDlg");
     }
 
     sim::Simulator simulator;

@@ -83,8 +83,8 @@ TEST_F(ClientModeTest, ServerNamesAreKeptAsTypedAndDeletedByThatText) {
     SimClient client = loggedIn();
     ASSERT_EQ(cuts::stripped(client.exchangeOnce("Serv 10.1.2.4:4001 Scale ")), "+OK");
     const auto rows = cuts::listingLines(client.exchange("Serv"));
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(cuts::splitRegistration(rows[1])[1], "Scale ");
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(cuts::splitRegistration(rows[2])[1], "Scale ");
     EXPECT_EQ(cuts::stripped(client.exchangeOnce("DelServ Scale ")), "+OK");
 }
 
@@ -92,12 +92,13 @@ TEST_F(ClientModeTest, ServerTableAndHostLine) {
     SimClient client = loggedIn();
     const std::string reply = client.exchange("Serv");
     const auto rows = cuts::listingLines(reply);
-    ASSERT_EQ(rows.size(), 2u); // one server line and the host line
+    ASSERT_EQ(rows.size(), 3u); // a server by address, one by name, and the host line
     EXPECT_EQ(cuts::splitRegistration(rows[0]),
               (std::array<std::string, 3>{"0", "00:0B:CE:01:02:03", "192.168.0.20:9200"}));
-    ASSERT_EQ(cuts::closingLine(reply), rows[1]);
-    ASSERT_EQ(rows[1].substr(0, 3), "+OK");
-    EXPECT_EQ(cuts::hostOf(rows[1]), (std::pair<std::string, std::string>{"192.168.0.10", "9200"}));
+    EXPECT_EQ(rows[1], "1|Printer||192.168.0.21:9201");
+    ASSERT_EQ(cuts::closingLine(reply), rows[2]);
+    ASSERT_EQ(rows[2].substr(0, 3), "+OK");
+    EXPECT_EQ(cuts::hostOf(rows[2]), (std::pair<std::string, std::string>{"192.168.0.10", "9200"}));
 }
 
 TEST_F(ClientModeTest, HostAndServersRoundTrip) {
@@ -111,10 +112,10 @@ TEST_F(ClientModeTest, HostAndServersRoundTrip) {
     EXPECT_NE(cuts::stripped(client.exchangeOnce("DelServ 00:0B:CE:01:02:03")), "+OK");
 
     const auto rows = cuts::listingLines(client.exchange("Serv"));
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(cuts::splitRegistration(rows[0]),
-              (std::array<std::string, 3>{"0", "Weigh scale", "10.1.2.4:4001"}));
-    EXPECT_EQ(cuts::hostOf(rows[1]), (std::pair<std::string, std::string>{"10.1.2.3", "4000"}));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(cuts::splitRegistration(rows[1]),
+              (std::array<std::string, 3>{"1", "Weigh scale", "10.1.2.4:4001"}));
+    EXPECT_EQ(cuts::hostOf(rows[2]), (std::pair<std::string, std::string>{"10.1.2.3", "4000"}));
 }
 
 TEST_F(ClientModeTest, IntervalAndPersistEchoExactly) {

@@ -1,0 +1,128 @@
+#include "modes/ModifyServerDlg.h"
+
+#include "modes/ClientModeDlg.h"
+#include "modes/DottedAddress.h"
+#include "modes/ModeTable.h"
+#include "session/ManagerWindow.h"
+#include "ui/DataExchange.h"
+#include "ui/IpAddressCtrl.h"
+#include "ui/ListViewCtrl.h"
+#include "ui/Text.h"
+
+namespace {
+
+constexpr int kPortLimit = 4;
+constexpr const char* kFailed = "Server modification is Failed. Try again";
+
+const CDialogResource& ModifyServerDlgResource() {
+    using namespace ControlStyle;
+    static const CDialogResource resource{
+        IDD_MODIFY_SERVER,
+        "Modify Server",
+        {167, 94},
+        "System",
+        10,
+        {
+            {-1, ControlKind::Static, "BDADDR/Name", DlgRect(7, 10, 56, 8)},
+            {IDC_MODIFY_SERVER_NAME, ControlKind::Edit, "", DlgRect(66, 8, 94, 13)},
+            {-1, ControlKind::Static, "IP Address", DlgRect(7, 29, 56, 8)},
+            {IDC_MODIFY_SERVER_IP, ControlKind::IpAddress, "", DlgRect(66, 27, 94, 13)},
+            {-1, ControlKind::Static, "PORT Number", DlgRect(7, 48, 56, 8)},
+            {IDC_MODIFY_SERVER_PORT, ControlKind::Edit, "", DlgRect(66, 46, 40, 13), None,
+             kPortLimit},
+            {IDOK, ControlKind::PushButton, "Modify", DlgRect(54, 73, 50, 14), DefaultButton},
+            {IDCANCEL, ControlKind::PushButton, "Cancel", DlgRect(110, 73, 50, 14)},
+        },
+    };
+    return resource;
+}
+
+} // namespace
+
+CModifyServerDlg::CModifyServerDlg(const CClientModeDlg& table)
+    : CDialog(ModifyServerDlgResource()), m_ipServer(Item<CIpAddressCtrl>(IDC_MODIFY_SERVER_IP)),
+      m_table(table) {}
+
+void CModifyServerDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Text(dx, IDC_MODIFY_SERVER_NAME, m_strBdaddrName);
+    DDX_Text(dx, IDC_MODIFY_SERVER_PORT, m_strServerPort);
+}
+
+bool CModifyServerDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_strBdaddrName = m_table.m_strSelName;
+    m_strServerPort = m_table.m_strSelPort;
+    ShowAddress(m_ipServer, m_table.m_selAddr);
+    UpdateData(false);
+    return true;
+}
+
+// The row being modified may keep its own values; another row may not hold them.
+std::string CModifyServerDlg::CheckInput() const {
+    const bool addressComplete = IsAddressComplete(m_ipServer);
+    if (m_strBdaddrName.empty() && m_strServerPort.empty() && !addressComplete)
+        return "Fill the Bdaddr and Port Number";
+    if (m_strBdaddrName.empty())
+        return "Fill the Bdaddr";
+    if (m_strServerPort.empty())
+        return "Fill the Port Number";
+    if (!addressComplete)
+        return "Fill the IP Address";
+    const CListViewCtrl& rows = m_table.ServerTable();
+    const int own = m_table.m_nSelItem;
+    if (FindRowWithText(rows, CClientModeDlg::kName, m_strBdaddrName) >= 0 &&
+        rows.GetItemText(own, CClientModeDlg::kName) != m_strBdaddrName)
+        return "Same BDADDR/Name is exist. Try again.";
+    const std::string endpoint = m_strServerIP + ":" + m_strServerPort;
+    if (FindRowWithText(rows, CClientModeDlg::kIpPort, endpoint) >= 0 &&
+        rows.GetItemText(own, CClientModeDlg::kIpPort) != endpoint)
+        return "Same Port Number is exist. Try again.";
+    return {};
+}
+
+void CModifyServerDlg::OnOK() {
+    m_strBdaddrName = GetDlgItemText(IDC_MODIFY_SERVER_NAME);
+    m_strServerPort = GetDlgItemText(IDC_MODIFY_SERVER_PORT);
+    m_strServerIP = FormatDottedAddress(m_ipServer);
+    if (const std::string message = CheckInput(); !message.empty()) {
+        MessageBox(message);
+        return;
+    }
+    // The entry goes as it was, then comes back with the new values.
+    const std::string released = Send("DelServ " + m_table.m_strSelName + "\r\n");
+    if (released.empty())
+        return;
+    if (StripLineEnd(released) != "+OK") {
+        MessageBox(kFailed);
+        return;
+    }
+    UpdateData(true);
+    const std::string added =
+        Send("Serv " + m_strServerIP + ":" + m_strServerPort + " " + m_strBdaddrName + "\r\n");
+    // After a time-out the connection is replaced, and the next opening reads the table anew.
+    if (added.empty())
+        return;
+    if (StripLineEnd(added) == "+OK") {
+        EndDialog(IDOK);
+        return;
+    }
+    RestoreEntry();
+}
+
+void CModifyServerDlg::RestoreEntry() {
+    const std::string restored = Send("Serv " + FormatDottedAddress(m_table.m_selAddr) + ":" +
+                                      m_table.m_strSelPort + " " + m_table.m_strSelName + "\r\n");
+    if (restored.empty())
+        return;
+    MessageBox(kFailed);
+    // Refused as well: the table must not show what the appliance no longer holds.
+    if (StripLineEnd(restored) != "+OK") {
+        m_bEntryLost = true;
+        EndDialog(IDCANCEL);
+    }
+}
+
+std::string CModifyServerDlg::Send(const std::string& command) {
+    return GetManagerWindow().SendCommandOrReconnect(
+        *this, command, 0, "Server modification is timeout. Check Velmora42 and Try again.");
+}
