@@ -46,10 +46,6 @@ const CDialogResource& ServerModeDlgResource() {
     return resource;
 }
 
-std::string StripLineEnd(std::string_view reply) {
-    return Left(reply, Length(reply) - 2);
-}
-
 } // namespace
 
 CServerModeDlg::CServerModeDlg()

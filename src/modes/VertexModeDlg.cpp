@@ -32,10 +32,6 @@ const CDialogResource& VertexModeDlgResource() {
     return resource;
 }
 
-std::string StripLineEnd(std::string_view reply) {
-    return Left(reply, Length(reply) - 2);
-}
-
 } // namespace
 
 CVertexModeDlg::CVertexModeDlg() : CDialog(VertexModeDlgResource()) {
