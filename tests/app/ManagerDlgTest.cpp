@@ -109,6 +109,19 @@ TEST_F(ManagerDlgTest, TheConnectionsTimerRunsOnlyWhileItsTabIsClicked) {
     });
 }
 
+// A click on the tab already selected neither reloads its page nor starts a timer.
+TEST_F(ManagerDlgTest, AClickOnTheSelectedTabSendsNothing) {
+    SearchFindsTheAppliance();
+    Run([&](CManagerDlg& dlg) {
+        ClickTab(dlg, IDC_PAGE_TAB, 2);
+        const size_t sentAfterClick = appliance.Sent().size();
+        backend.KillTimer(dlg.m_tabCtrl.ConnectionsPage(), 1);
+        ClickTab(dlg, IDC_PAGE_TAB, 2);
+        EXPECT_EQ(appliance.Sent().size(), sentAfterClick);
+        EXPECT_FALSE(backend.HasTimer(dlg.m_tabCtrl.ConnectionsPage(), 1));
+    });
+}
+
 TEST_F(ManagerDlgTest, ReconnectRunsTheSearchAgainAndSelectsTheFirstTab) {
     backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
     Run([&](CManagerDlg& dlg) {
