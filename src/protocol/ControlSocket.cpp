@@ -7,6 +7,7 @@
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/epoll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -40,8 +41,8 @@ void CControlSocket::SetNotifyWindow(IControlSocketListener* window) {
 }
 
 void CControlSocket::SetWatch(ISocketWatch* watch) {
-    const bool watching = m_watching;
-    SetWatching(false);
+    const Watching watching = m_watching;
+    SetWatching(Watching::No);
     m_watch = watch;
     SetWatching(watching);
 }
@@ -102,6 +103,9 @@ bool CControlSocket::IsConnectedToItself() const {
 
 void CControlSocket::Close() {
     SetWatching(false);
+    if (m_closeFd >= 0)
+        close(m_closeFd);
+    m_closeFd = -1;
     if (m_fd >= 0)
         close(m_fd);
     m_fd = -1;
@@ -142,7 +146,7 @@ bool CControlSocket::SendLine(std::string_view line) {
 }
 
 void CControlSocket::OnReadable() {
-    if (!m_watching || m_fd < 0)
+    if (m_watching == Watching::No || m_fd < 0)
         return;
     pollfd entry{m_fd, POLLIN | POLLRDHUP, 0};
     if (PollFor(entry, 0) <= 0)
@@ -153,21 +157,45 @@ void CControlSocket::OnReadable() {
         return;
     const bool peerGone = peeked <= 0 || (entry.revents & (POLLRDHUP | POLLHUP | POLLERR)) != 0;
     IControlSocketListener* const window = m_notifyWindow;
-    // Stop watching before notifying: the window may pump messages (a message box).
-    SetWatching(false);
     if (peerGone) {
+        // Stop watching before notifying: the window may pump messages (a message box).
+        SetWatching(false);
         m_connected = false;
         if (window != nullptr)
             window->OnSocketClose();
-    } else if (window != nullptr) {
-        window->OnSocketReceive();
+        return;
     }
+    // The bytes stay for the next read; meanwhile only a close is worth a call. Where the
+    // system gives no descriptor for that, watching stops until the next read.
+    if (!WatchCloseOnly())
+        SetWatching(false);
+    if (window != nullptr)
+        window->OnSocketReceive();
 }
 
-void CControlSocket::SetWatching(bool watching) {
+bool CControlSocket::WatchCloseOnly() {
+    if (m_closeFd < 0) {
+        const int closeFd = epoll_create1(EPOLL_CLOEXEC);
+        epoll_event event{};
+        event.events = EPOLLRDHUP; // hang-ups and errors are always reported
+        if (closeFd < 0 || epoll_ctl(closeFd, EPOLL_CTL_ADD, m_fd, &event) != 0) {
+            if (closeFd >= 0)
+                close(closeFd);
+            return false;
+        }
+        m_closeFd = closeFd;
+    }
+    SetWatching(Watching::CloseOnly);
+    return true;
+}
+
+void CControlSocket::SetWatching(Watching watching) {
     if (m_watching == watching)
         return;
+    const bool moves = m_watching != Watching::No && watching != Watching::No;
+    if (moves && m_watch != nullptr)
+        m_watch->WatchReadable(*this, false); // the watch follows WatchFd()
     m_watching = watching;
     if (m_watch != nullptr)
-        m_watch->WatchReadable(*this, watching);
+        m_watch->WatchReadable(*this, watching != Watching::No);
 }

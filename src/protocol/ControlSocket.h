@@ -12,8 +12,9 @@
 // While no exchange runs the framework watches it for readability and calls OnReadable(),
 // which tells the notify window that bytes wait (WM_SOCKET_RECEIVE) or that the appliance
 // closed the connection (WM_SOCKET_CLOSE). It only peeks, so unasked text stays for the
-// next command's drain; once bytes are known to wait it stops watching until the next read,
-// so waiting bytes cause no busy loop.
+// next command's drain; once bytes are known to wait, the watch moves from the socket to a
+// descriptor that becomes readable only when the appliance closes, until the next read, so
+// waiting bytes cause no busy loop and a close behind them is still told.
 class CControlSocket final : public IChannel {
 public:
     CControlSocket() = default;
@@ -40,8 +41,11 @@ public:
     std::ptrdiff_t Read(std::span<char> buffer) override;
     bool SendLine(std::string_view line) override;
 
-    // The descriptor the framework watches; -1 when there is none.
+    // The connection's descriptor; -1 when there is none.
     int Fd() const { return m_fd; }
+    // The descriptor the framework watches for readability: the connection's, or while
+    // bytes wait unread, one that is readable only once the appliance has closed.
+    int WatchFd() const { return m_watching == Watching::CloseOnly ? m_closeFd : m_fd; }
     bool IsConnected() const { return m_connected; }
 
     // Checks, without consuming anything, whether bytes wait or the appliance has closed the
@@ -51,11 +55,17 @@ public:
 private:
     bool ConnectTo(const struct sockaddr_in& address);
     bool IsConnectedToItself() const;
-    void SetWatching(bool watching);
+    enum class Watching { No, Bytes, CloseOnly };
+    void SetWatching(Watching watching);
+    void SetWatching(bool watching) { SetWatching(watching ? Watching::Bytes : Watching::No); }
+    bool WatchCloseOnly();
 
     int m_fd = -1;
+    // An epoll descriptor with the connection registered for its hang-up alone; -1 until
+    // bytes first wait unread.
+    int m_closeFd = -1;
     bool m_connected = false;
-    bool m_watching = false;
+    Watching m_watching = Watching::No;
     IControlSocketListener* m_notifyWindow = nullptr;
     ISocketWatch* m_watch = nullptr;
 };

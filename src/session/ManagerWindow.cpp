@@ -137,7 +137,7 @@ void CManagerWindow::WatchReadable(CControlSocket& socket, bool watch) {
         return;
     }
     if (!m_pWatch)
-        m_pWatch =
-            Application().Backend().WatchReadable(socket.Fd(), [&socket] { socket.OnReadable(); });
+        m_pWatch = Application().Backend().WatchReadable(socket.WatchFd(),
+                                                         [&socket] { socket.OnReadable(); });
     m_pWatch->SetEnabled(true);
 }

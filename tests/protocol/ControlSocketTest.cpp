@@ -73,7 +73,7 @@ struct PumpingWatch final : ISocketWatch {
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
                 continue;
             }
-            pollfd entry{socket->Fd(), POLLIN, 0};
+            pollfd entry{socket->WatchFd(), POLLIN, 0};
             if (poll(&entry, 1, 1) > 0) {
                 ++calls;
                 socket->OnReadable();
@@ -150,6 +150,22 @@ TEST_F(ControlSocketTest, UnaskedBytesStayForTheDrainAndCauseNoBusyLoop) {
     ASSERT_TRUE(PeerCloseArrived(socket.Fd()));
     watch.Pump(50);
     EXPECT_EQ(window.closes, 1);
+}
+
+// Nobody reads an unasked line while no exchange runs; the appliance's close after it is
+// still told, once.
+TEST_F(ControlSocketTest, CloseAfterAnUnaskedLineWhileIdleIsReportedOnce) {
+    peer.Write("EVENT heartbeat\r\n");
+    EXPECT_EQ(watch.Pump(50), 1);
+    EXPECT_EQ(window.receives, 1);
+    EXPECT_TRUE(watch.watching);
+    peer.Close();
+    ASSERT_TRUE(PeerCloseArrived(socket.Fd()));
+    EXPECT_EQ(watch.Pump(50), 1);
+    EXPECT_EQ(window.closes, 1);
+    EXPECT_EQ(window.receives, 1);
+    EXPECT_FALSE(socket.IsConnected());
+    EXPECT_EQ(watch.Pump(20), 0);
 }
 
 TEST_F(ControlSocketTest, CloseBehindUnaskedBytesIsReported) {
