@@ -1,9 +1,11 @@
 #include "protocol/ControlSocket.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -53,7 +55,8 @@ bool CControlSocket::Create() {
     return m_fd >= 0;
 }
 
-bool CControlSocket::Connect(const std::string& host, int port) {
+bool CControlSocket::Connect(const std::string& host, int port,
+                             const std::function<void()>& whileWaiting, int timeoutMs) {
     if (m_fd < 0 || m_connected || port < 0 || port > 65535)
         return false;
     addrinfo hints{};
@@ -66,7 +69,7 @@ bool CControlSocket::Connect(const std::string& host, int port) {
     for (const addrinfo* entry = found; entry != nullptr && !m_connected; entry = entry->ai_next) {
         sockaddr_in address = *reinterpret_cast<const sockaddr_in*>(entry->ai_addr);
         address.sin_port = htons(static_cast<uint16_t>(port));
-        if (ConnectTo(address) && !IsConnectedToItself())
+        if (ConnectTo(address, whileWaiting, timeoutMs) && !IsConnectedToItself())
             m_connected = true;
         else if (!Create())
             break;
@@ -76,18 +79,41 @@ bool CControlSocket::Connect(const std::string& host, int port) {
     return m_connected;
 }
 
-bool CControlSocket::ConnectTo(const sockaddr_in& address) {
-    if (connect(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
-        return true;
-    if (errno != EINTR)
+bool CControlSocket::ConnectTo(const sockaddr_in& address,
+                               const std::function<void()>& whileWaiting, int timeoutMs) {
+    // The connect runs in the background while this waits in short slices, so the window
+    // repaints and the wait ends at the bound; the socket is blocking again afterwards.
+    const int flags = fcntl(m_fd, F_GETFL);
+    if (flags < 0 || fcntl(m_fd, F_SETFL, flags | O_NONBLOCK) < 0)
         return false;
-    // Interrupted: the connect goes on in the background; wait until it is decided.
-    pollfd entry{m_fd, POLLOUT, 0};
-    if (PollFor(entry, -1) < 0)
-        return false;
-    int error = 0;
-    socklen_t size = sizeof error;
-    return getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+    bool connected =
+        connect(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (!connected && (errno == EINPROGRESS || errno == EINTR)) {
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+        constexpr int kSliceMs = 20;
+        for (;;) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+                    .count();
+            if (left <= 0)
+                break;
+            pollfd entry{m_fd, POLLOUT, 0};
+            const int ready = PollFor(entry, static_cast<int>(std::min<long long>(left, kSliceMs)));
+            if (ready < 0)
+                break;
+            if (ready > 0) {
+                int error = 0;
+                socklen_t size = sizeof error;
+                connected =
+                    getsockopt(m_fd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+                break;
+            }
+            if (whileWaiting)
+                whileWaiting();
+        }
+    }
+    return fcntl(m_fd, F_SETFL, flags) == 0 && connected;
 }
 
 // With nobody listening on a local port in the ephemeral range, the system may pick that very

@@ -4,6 +4,7 @@
 #include "protocol/IControlSocketListener.h"
 #include "protocol/ISocketWatch.h"
 
+#include <functional>
 #include <string>
 
 // The control connection: a blocking IPv4 TCP stream socket to the appliance's control port.
@@ -30,10 +31,14 @@ public:
 
     // Makes the stream socket (any local port). False when the system refuses one.
     bool Create();
-    // Blocking connect to a dotted IPv4 address or a host name. A port outside 0..65535 is
-    // refused rather than wrapped onto another port. False on any failure; the socket then
-    // stays created but unconnected.
-    bool Connect(const std::string& host, int port);
+    // Connect to a dotted IPv4 address or a host name, waiting at most `timeoutMs` for the
+    // appliance to accept (an address that drops the request would otherwise hold the window
+    // for minutes); `whileWaiting` is called every few milliseconds meanwhile, to repaint. A
+    // port outside 0..65535 is refused rather than wrapped onto another port. False on any
+    // failure or time-out; the socket then stays created but unconnected.
+    static constexpr int kConnectTimeoutMs = 10000;
+    bool Connect(const std::string& host, int port, const std::function<void()>& whileWaiting = {},
+                 int timeoutMs = kConnectTimeoutMs);
     // Closes the connection; the socket can be created again.
     void Close();
 
@@ -53,7 +58,8 @@ public:
     void OnReadable();
 
 private:
-    bool ConnectTo(const struct sockaddr_in& address);
+    bool ConnectTo(const struct sockaddr_in& address, const std::function<void()>& whileWaiting,
+                   int timeoutMs);
     bool IsConnectedToItself() const;
     enum class Watching { No, Bytes, CloseOnly };
     void SetWatching(Watching watching);

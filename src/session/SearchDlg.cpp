@@ -283,8 +283,15 @@ bool CSearchDlg::OpenControlConnection() {
     } else if (!main.CreateControlSocket()) {
         return false;
     }
-    // On failure the unconnected socket stays until the next Connect.
-    if (!main.m_pSocket->Connect(m_strIP, m_nPort)) {
+    // On failure the unconnected socket stays until the next Connect. Only painting goes
+    // on while the appliance is awaited.
+    bool connected;
+    {
+        CBlockingScope blocking;
+        connected =
+            main.m_pSocket->Connect(m_strIP, m_nPort, [] { Application().Backend().RepaintNow(); });
+    }
+    if (!connected) {
         MessageBox("Velmora42 Connection is failed");
         return false;
     }

@@ -11,6 +11,7 @@
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 #include "protocol/testing/Loopback.h"
 
@@ -233,6 +234,32 @@ TEST(ControlSocketConnectTest, HostNameAndRefusals) {
 
     CControlSocket uncreated;
     EXPECT_FALSE(uncreated.Connect("127.0.0.1", peer.Port()));
+}
+
+// A listener whose queue is full drops further requests, as a firewall does: the connect
+// gives up at its bound, calling back meanwhile, and the socket stays created.
+TEST(ControlSocketConnectTest, AnAddressThatNeverAnswersFailsAtTheBound) {
+    LoopbackPeer full;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(full.Port()));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::vector<int> waiting;
+    for (int i = 0; i < 4; ++i) {
+        waiting.push_back(socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0));
+        connect(waiting.back(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    CControlSocket socket;
+    ASSERT_TRUE(socket.Create());
+    int calls = 0;
+    EXPECT_FALSE(socket.Connect(
+        "127.0.0.1", full.Port(), [&] { ++calls; }, 200));
+    EXPECT_GT(calls, 0);
+    EXPECT_FALSE(socket.IsConnected());
+    EXPECT_GE(socket.Fd(), 0);
+    for (int fd : waiting)
+        close(fd);
 }
 
 } // namespace
