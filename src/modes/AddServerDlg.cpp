@@ -1,6 +1,6 @@
 #include "modes/AddServerDlg.h"
 
-#include "modes/BdaddrField.h"
+#include "modes/AddressField.h"
 #include "modes/ClientModeDlg.h"
 #include "modes/DottedAddress.h"
 #include "modes/ModeTable.h"
@@ -45,7 +45,7 @@ CAddServerDlg::CAddServerDlg(const CClientModeDlg& table)
     : CDialog(AddServerDlgResource()),
       m_editBdaddr(*this, *AddServerDlgResource().Find(IDC_ADD_SERVER_BDADDR)),
       m_ipServer(Item<CIpAddressCtrl>(IDC_ADD_SERVER_IP)), m_table(table) {
-    SetUpBdaddrField(m_editBdaddr);
+    SetUpAddressField(m_editBdaddr);
     BindControl(m_editBdaddr);
     MessageMap()
         .Clicked(IDC_ADD_SERVER_BY_BDADDR, &CAddServerDlg::OnRadioBdaddr)
@@ -90,7 +90,7 @@ std::string CAddServerDlg::CheckEntry() const {
         if (FindRowWithText(rows, CClientModeDlg::kName, m_strName) >= 0)
             return "Same Name is exist. Try again.";
     } else {
-        if (!IsBdaddrComplete(m_editBdaddr))
+        if (!IsAddressComplete(m_editBdaddr))
             return "Fill the Bdaddr completely";
         if (FindRowWithText(rows, CClientModeDlg::kName, m_strBdaddr) >= 0)
             return "Same BDADDR is exist. Try again.";
