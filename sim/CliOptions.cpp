@@ -4,6 +4,7 @@
 #include "sim/Validate.h"
 
 #include <algorithm>
+#include <getopt.h>
 #include <optional>
 #include <sstream>
 
@@ -112,6 +113,238 @@ SimulatorOptions build(const Request& request, SimulatorOptions base, std::strin
     return base;
 }
 
+// What getopt_long returns for each long option; above every character, except --help,
+// which shares its code with -h.
+enum Code : int {
+    kHelp = 'h',
+    kNoDiscovery = 256,
+    kDevices,
+    kBind,
+    kControlPort,
+    kDiscoveryPort,
+    kDiscoveryBind,
+    kDiscoveryJunk,
+    kDiscoverySpread,
+    kDiscoveryOrder,
+    kUser,
+    kPassword,
+    kFirmware,
+    kModel,
+    kProfile,
+    kCommands,
+    kConnections,
+    kRadios,
+    kRebootDowntime,
+    kRepeaterDelay,
+    kReplyDelay,
+    kSplitPieces,
+    kSplitGap,
+    kSilent,
+    kFail,
+    kLongReply,
+    kCloseAfter,
+    kUnsolicited,
+    kUnsolicitedText,
+    kTranscript,
+};
+
+constexpr option kLongOptions[] = {
+    {"help", no_argument, nullptr, kHelp},
+    {"no-discovery", no_argument, nullptr, kNoDiscovery},
+    {"devices", required_argument, nullptr, kDevices},
+    {"bind", required_argument, nullptr, kBind},
+    {"control-port", required_argument, nullptr, kControlPort},
+    {"discovery-port", required_argument, nullptr, kDiscoveryPort},
+    {"discovery-bind", required_argument, nullptr, kDiscoveryBind},
+    {"discovery-junk", required_argument, nullptr, kDiscoveryJunk},
+    {"discovery-spread", required_argument, nullptr, kDiscoverySpread},
+    {"discovery-order", required_argument, nullptr, kDiscoveryOrder},
+    {"user", required_argument, nullptr, kUser},
+    {"password", required_argument, nullptr, kPassword},
+    {"firmware", required_argument, nullptr, kFirmware},
+    {"model", required_argument, nullptr, kModel},
+    {"profile", required_argument, nullptr, kProfile},
+    {"commands", required_argument, nullptr, kCommands},
+    {"connections", required_argument, nullptr, kConnections},
+    {"radios", required_argument, nullptr, kRadios},
+    {"reboot-downtime", required_argument, nullptr, kRebootDowntime},
+    {"repeater-delay", required_argument, nullptr, kRepeaterDelay},
+    {"reply-delay", required_argument, nullptr, kReplyDelay},
+    {"split-pieces", required_argument, nullptr, kSplitPieces},
+    {"split-gap", required_argument, nullptr, kSplitGap},
+    {"silent", required_argument, nullptr, kSilent},
+    {"fail", required_argument, nullptr, kFail},
+    {"long-reply", required_argument, nullptr, kLongReply},
+    {"close-after", required_argument, nullptr, kCloseAfter},
+    {"unsolicited", required_argument, nullptr, kUnsolicited},
+    {"unsolicited-text", required_argument, nullptr, kUnsolicitedText},
+    {"transcript", required_argument, nullptr, kTranscript},
+    {nullptr, 0, nullptr, 0},
+};
+
+const option* findOption(int code) {
+    for (const option& entry : kLongOptions) {
+        if (entry.name != nullptr && entry.val == code) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+// The option's name as the messages show it, "--devices" also when "--dev" was typed.
+std::string optionName(int code) {
+    const option* entry = findOption(code);
+    return entry != nullptr ? std::string("--") + entry->name
+                            : std::string("-") + static_cast<char>(code);
+}
+
+bool isLongFlag(int code) {
+    const option* entry = findOption(code);
+    return entry != nullptr && entry->has_arg == no_argument;
+}
+
+// Why getopt_long answered '?' for `word`: a value after a flag, an unknown or ambiguous long
+// option (optopt 0), or an unknown letter in a cluster such as "-hx".
+std::string refusal(const std::string& word) {
+    if (isLongFlag(optopt)) {
+        return optionName(optopt) + " takes no value";
+    }
+    if (optopt != 0) {
+        return std::string("unknown option -") + static_cast<char>(optopt);
+    }
+    return "unknown option " + word;
+}
+
+// One option with its value into the request (or, for the discovery side, the options).
+void apply(int code, const std::string& value, Request& request, SimulatorOptions& options,
+           std::string& error) {
+    const auto number = [&](long low, long high) {
+        const auto parsed = parseNumber(value, low, high);
+        if (!parsed) {
+            error = optionName(code) + " takes a number from " + std::to_string(low) + " to " +
+                    std::to_string(high);
+        }
+        return parsed.value_or(0);
+    };
+    const auto words = [&](std::set<std::string>& into) {
+        for (const auto& word : splitList(value)) {
+            into.insert(word);
+        }
+    };
+    switch (code) {
+    case kNoDiscovery:
+        options.discoveryEnabled = false;
+        break;
+    case kDevices:
+        request.devices = number(1, 1000);
+        break;
+    case kBind:
+        request.bindAddresses = splitList(value);
+        break;
+    case kControlPort:
+        request.controlPort = number(0, 65535);
+        break;
+    case kDiscoveryPort:
+        options.discoveryPort = static_cast<std::uint16_t>(number(0, 65535));
+        break;
+    case kDiscoveryBind:
+        options.discoveryAddress = value;
+        if (!parseIPv4(value)) {
+            error = "--discovery-bind takes an IPv4 address";
+        }
+        break;
+    case kDiscoveryJunk:
+        // With the longest model code and Bluetooth name the reply stays within the
+        // 500 bytes the manager reads of a datagram.
+        options.discoveryLayout.junkPrefix.assign(static_cast<std::size_t>(number(0, 300)), 0x55);
+        break;
+    case kDiscoverySpread:
+        options.discoverySpreadMs = number(0, 60000);
+        break;
+    case kDiscoveryOrder: {
+        const auto order = parseOrder(value);
+        options.discoveryLayout.recordOrder = order.value_or(options.discoveryLayout.recordOrder);
+        if (!order) {
+            error = "--discovery-order takes the record types 1 to 8, each once, comma-separated";
+        }
+        break;
+    }
+    case kUser:
+        request.user = value;
+        break;
+    case kPassword:
+        request.password = value;
+        break;
+    case kFirmware:
+        request.firmware = value;
+        break;
+    case kModel:
+        request.model = value;
+        if (!isSafeName(value, 16)) {
+            error = "--model takes 1 to 16 printable characters";
+        }
+        break;
+    case kProfile:
+        request.legacy = value == "legacy";
+        if (value != "legacy" && value != "current") {
+            error = "--profile is current or legacy";
+        }
+        break;
+    case kCommands: {
+        std::vector<std::string> list{"USER", "PASS", "HELP"};
+        for (const auto& word : splitList(value)) {
+            if (std::find(list.begin(), list.end(), toUpper(word)) == list.end()) {
+                list.push_back(toUpper(word));
+            }
+        }
+        request.commands = list;
+        break;
+    }
+    case kConnections:
+        request.connections = number(0, 64);
+        break;
+    case kRadios:
+        request.radios = number(1, 4);
+        break;
+    case kRebootDowntime:
+        request.timing.rebootDowntimeMs = number(0, 3600) * 1000;
+        break;
+    case kRepeaterDelay:
+        request.timing.repeaterModeDelayMs = number(0, 600000);
+        break;
+    case kReplyDelay:
+        request.faults.replyDelayMs = number(0, 600000);
+        break;
+    case kSplitPieces:
+        request.faults.splitPieces = number(1, 100);
+        break;
+    case kSplitGap:
+        request.faults.splitGapMs = number(0, 600000);
+        break;
+    case kSilent:
+        words(request.faults.silentWords);
+        break;
+    case kFail:
+        words(request.faults.failWords);
+        break;
+    case kLongReply:
+        words(request.faults.longReplyWords);
+        break;
+    case kCloseAfter:
+        request.faults.closeAfterCommands = number(0, 1000000);
+        break;
+    case kUnsolicited:
+        request.faults.unsolicitedEveryMs = number(0, 3600000);
+        break;
+    case kUnsolicitedText:
+        request.faults.unsolicitedText = value;
+        break;
+    case kTranscript:
+        options.transcriptPath = value;
+        break;
+    }
+}
+
 } // namespace
 
 CliResult parseCommandLine(const std::vector<std::string>& arguments) {
@@ -120,118 +353,42 @@ CliResult parseCommandLine(const std::vector<std::string>& arguments) {
     options.transcriptKeptBytes = 0; // nothing in the program reads it; --transcript has all
     Request request;
     std::string& error = result.error;
-    for (std::size_t i = 0; i < arguments.size() && error.empty(); ++i) {
-        const std::string& option = arguments[i];
-        if (option == "--help" || option == "-h") {
-            result.showHelp = true;
-            continue;
-        }
-        if (option == "--no-discovery") {
-            options.discoveryEnabled = false;
-            continue;
-        }
-        if (i + 1 >= arguments.size()) {
-            error =
-                option.rfind("--", 0) == 0 ? option + " needs a value" : "unknown option " + option;
+
+    // getopt_long wants writable words with the program name in front.
+    std::vector<std::string> words{"velmora42-sim"};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(words.size());
+
+    // 0 rather than 1 also drops what an earlier parse left half-read of a "-xh" cluster.
+    optind = 0;
+    opterr = 0;
+    // "-": stray words come back in their place, so the first mistake on the line is the one
+    // reported; ":": a missing value comes back as ':' rather than '?'.
+    while (error.empty()) {
+        const int code = getopt_long(argc, argv.data(), "-:h", kLongOptions, nullptr);
+        if (code == -1) {
             break;
         }
-        const std::string& value = arguments[++i];
-        const auto number = [&](long low, long high) {
-            const auto parsed = parseNumber(value, low, high);
-            if (!parsed) {
-                error = option + " takes a number from " + std::to_string(low) + " to " +
-                        std::to_string(high);
-            }
-            return parsed.value_or(0);
-        };
-        const auto words = [&](std::set<std::string>& into) {
-            for (const auto& word : splitList(value)) {
-                into.insert(word);
-            }
-        };
-        if (option == "--devices") {
-            request.devices = number(1, 1000);
-        } else if (option == "--bind") {
-            request.bindAddresses = splitList(value);
-        } else if (option == "--control-port") {
-            request.controlPort = number(0, 65535);
-        } else if (option == "--discovery-port") {
-            options.discoveryPort = static_cast<std::uint16_t>(number(0, 65535));
-        } else if (option == "--discovery-bind") {
-            options.discoveryAddress = value;
-            if (!parseIPv4(value)) {
-                error = "--discovery-bind takes an IPv4 address";
-            }
-        } else if (option == "--discovery-junk") {
-            // With the longest model code and Bluetooth name the reply stays within the
-            // 500 bytes the manager reads of a datagram.
-            options.discoveryLayout.junkPrefix.assign(static_cast<std::size_t>(number(0, 300)),
-                                                      0x55);
-        } else if (option == "--discovery-spread") {
-            options.discoverySpreadMs = number(0, 60000);
-        } else if (option == "--discovery-order") {
-            const auto order = parseOrder(value);
-            options.discoveryLayout.recordOrder =
-                order.value_or(options.discoveryLayout.recordOrder);
-            if (!order) {
-                error =
-                    "--discovery-order takes the record types 1 to 8, each once, comma-separated";
-            }
-        } else if (option == "--user") {
-            request.user = value;
-        } else if (option == "--password") {
-            request.password = value;
-        } else if (option == "--firmware") {
-            request.firmware = value;
-        } else if (option == "--model") {
-            request.model = value;
-            if (!isSafeName(value, 16)) {
-                error = "--model takes 1 to 16 printable characters";
-            }
-        } else if (option == "--profile") {
-            request.legacy = value == "legacy";
-            if (value != "legacy" && value != "current") {
-                error = "--profile is current or legacy";
-            }
-        } else if (option == "--commands") {
-            std::vector<std::string> list{"USER", "PASS", "HELP"};
-            for (const auto& word : splitList(value)) {
-                if (std::find(list.begin(), list.end(), toUpper(word)) == list.end()) {
-                    list.push_back(toUpper(word));
-                }
-            }
-            request.commands = list;
-        } else if (option == "--connections") {
-            request.connections = number(0, 64);
-        } else if (option == "--radios") {
-            request.radios = number(1, 4);
-        } else if (option == "--reboot-downtime") {
-            request.timing.rebootDowntimeMs = number(0, 3600) * 1000;
-        } else if (option == "--repeater-delay") {
-            request.timing.repeaterModeDelayMs = number(0, 600000);
-        } else if (option == "--reply-delay") {
-            request.faults.replyDelayMs = number(0, 600000);
-        } else if (option == "--split-pieces") {
-            request.faults.splitPieces = number(1, 100);
-        } else if (option == "--split-gap") {
-            request.faults.splitGapMs = number(0, 600000);
-        } else if (option == "--silent") {
-            words(request.faults.silentWords);
-        } else if (option == "--fail") {
-            words(request.faults.failWords);
-        } else if (option == "--long-reply") {
-            words(request.faults.longReplyWords);
-        } else if (option == "--close-after") {
-            request.faults.closeAfterCommands = number(0, 1000000);
-        } else if (option == "--unsolicited") {
-            request.faults.unsolicitedEveryMs = number(0, 3600000);
-        } else if (option == "--unsolicited-text") {
-            request.faults.unsolicitedText = value;
-        } else if (option == "--transcript") {
-            options.transcriptPath = value;
+        if (code == 'h') {
+            result.showHelp = true;
+        } else if (code == 1) {
+            error = std::string("unknown option ") + optarg;
+        } else if (code == ':') {
+            error = optionName(optopt) + " needs a value";
+        } else if (code == '?') {
+            error = refusal(words[static_cast<std::size_t>(optind - 1)]);
         } else {
-            error = "unknown option " + option;
+            apply(code, optarg != nullptr ? optarg : "", request, options, error);
         }
+    }
+    // Words after "--" are no options either.
+    if (error.empty() && optind < argc) {
+        error = "unknown option " + words[static_cast<std::size_t>(optind)];
     }
     if (error.empty()) {
         options = build(request, options, error);

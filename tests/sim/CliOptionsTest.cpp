@@ -121,3 +121,22 @@ TEST(CliOptionsTest, MistakesAreReported) {
     }
     EXPECT_TRUE(parseCommandLine({"--help"}).showHelp);
 }
+
+TEST(CliOptionsTest, GetoptFormsAndAFreshStateEachParse) {
+    auto cli = parseCommandLine({"--devices=3", "--contr", "0"});
+    ASSERT_TRUE(cli.error.empty()) << cli.error;
+    EXPECT_EQ(cli.options.appliances.size(), 3u);
+    EXPECT_EQ(cli.options.appliances[2].controlPort, 0);
+
+    EXPECT_EQ(parseCommandLine({"--dev", "0"}).error, "--devices takes a number from 1 to 1000");
+    EXPECT_EQ(parseCommandLine({"--devices"}).error, "--devices needs a value");
+    EXPECT_EQ(parseCommandLine({"--help=x"}).error, "--help takes no value");
+    EXPECT_EQ(parseCommandLine({"--discovery", "1"}).error, "unknown option --discovery");
+    EXPECT_EQ(parseCommandLine({"--", "stray"}).error, "unknown option stray");
+
+    // The parse stops at "-x" with "h" still unread; the next one must not go on with it.
+    EXPECT_EQ(parseCommandLine({"-xh"}).error, "unknown option -x");
+    cli = parseCommandLine({"--devices", "2"});
+    EXPECT_FALSE(cli.showHelp);
+    EXPECT_EQ(cli.options.appliances.size(), 2u);
+}
