@@ -33,14 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (untilHost.servers.size() > whole.servers.size())
         std::abort();
     for (std::size_t i = 0; i < untilHost.servers.size(); ++i) {
-        const CServerLine& server = untilHost.servers[i];
-        const CServerLine& same = whole.servers[i];
-        if (server.index != same.index || server.name != same.name || server.ipPort != same.ipPort)
+        const CTableEntry& server = untilHost.servers[i];
+        const CTableEntry& same = whole.servers[i];
+        if (server.index != same.index || server.name != same.name || server.value != same.value)
             std::abort();
         CheckField(server.index);
         CheckField(server.name);
-        CheckField(server.ipPort);
-        if (server.index.size() + server.name.size() + server.ipPort.size() > size)
+        CheckField(server.value);
+        if (server.index.size() + server.name.size() + server.value.size() > size)
             std::abort();
     }
     CheckHost(untilHost);

@@ -2,12 +2,11 @@
 
 #include "modes/AddressField.h"
 #include "modes/ClientModeDlg.h"
+#include "modes/DeviceTable.h"
 #include "modes/DottedAddress.h"
-#include "modes/ModeTable.h"
 #include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
 #include "ui/IpAddressCtrl.h"
-#include "ui/Text.h"
 
 namespace {
 
@@ -87,15 +86,15 @@ std::string CAddServerDlg::CheckEntry() const {
     if (m_bByName) {
         if (m_strName.empty())
             return "Fill the Name";
-        if (FindRowWithText(rows, CClientModeDlg::kName, m_strName) >= 0)
+        if (AnyRowHas(rows, kTableNameColumn, m_strName))
             return "Same Name is exist. Try again.";
     } else {
         if (!IsAddressComplete(m_editBdaddr))
             return "Fill the Bdaddr completely";
-        if (FindRowWithText(rows, CClientModeDlg::kName, m_strBdaddr) >= 0)
+        if (AnyRowHas(rows, kTableNameColumn, m_strBdaddr))
             return "Same BDADDR is exist. Try again.";
     }
-    if (FindRowWithText(rows, CClientModeDlg::kIpPort, Endpoint()) >= 0)
+    if (AnyRowHas(rows, kTableValueColumn, Endpoint()))
         return "Same Server Port Number is exist. Try again.";
     return {};
 }
@@ -126,7 +125,7 @@ void CAddServerDlg::OnOK() {
         "Add Server is timeout. Check Velmora42 and Try again.");
     if (reply.empty())
         return;
-    if (StripLineEnd(reply) == "+OK")
+    if (IsAccepted(reply))
         EndDialog(IDOK);
     else
         MessageBox("Add Server Fail. Try again");

@@ -1,7 +1,7 @@
 #include "modes/ClientModeDlg.h"
 
 #include "modes/AddServerDlg.h"
-#include "modes/ModeTable.h"
+#include "modes/DeviceTable.h"
 #include "modes/ModifyServerDlg.h"
 #include "modes/ServListing.h"
 #include "session/ManagerWindow.h"
@@ -13,12 +13,6 @@
 namespace {
 
 constexpr int kPortLimit = 4;
-
-constexpr CTableColumn kServerColumns[] = {
-    {"  Index", 0},
-    {"       BDADDR/Name", 170},
-    {"                IP:Port ", 183},
-};
 
 const CDialogResource& ClientModeDlgResource() {
     using namespace ControlStyle;
@@ -77,7 +71,7 @@ void CClientModeDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CClientModeDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    InsertColumns(m_listServers, kServerColumns);
+    InsertTableColumns(m_listServers, "       BDADDR/Name", 170, "                IP:Port ", 183);
     m_nServerCount = 0;
     m_nSelItem = -1; // the table is a new one: no row reported yet
     ReadServers();
@@ -98,12 +92,8 @@ void CClientModeDlg::ReadServers() {
     }
     // The host line closes what this dialog reads of the listing.
     const CServListing listing = ParseServListing(reply, ServWalk::UntilHostLine);
-    for (const CServerLine& server : listing.servers) {
-        m_listServers.InsertItem(m_nServerCount, server.index);
-        m_listServers.SetItemText(m_nServerCount, kName, server.name);
-        m_listServers.SetItemText(m_nServerCount, kIpPort, server.ipPort);
-        ++m_nServerCount;
-    }
+    for (const CTableEntry& server : listing.servers)
+        InsertTableRow(m_listServers, m_nServerCount++, server);
     if (listing.host) {
         m_hostAddrRead = listing.host->address;
         ShowAddress(m_ipHost, m_hostAddrRead);
@@ -206,40 +196,38 @@ void CClientModeDlg::OnAdd() {
     CAddServerDlg dialog(*this);
     if (dialog.DoModal() != IDOK)
         return;
-    const int row = m_listServers.GetItemCount();
-    m_listServers.InsertItem(row, std::to_string(row));
-    m_listServers.SetItemText(row, kName, dialog.m_bByName ? dialog.m_strName : dialog.m_strBdaddr);
-    m_listServers.SetItemText(row, kIpPort, dialog.m_strServerIP + ":" + dialog.m_strServerPort);
+    AppendTableRow(m_listServers, dialog.m_bByName ? dialog.m_strName : dialog.m_strBdaddr,
+                   dialog.m_strServerIP + ":" + dialog.m_strServerPort);
 }
 
 void CClientModeDlg::OnDelete() {
-    if (!IsRow(m_listServers, m_nSelItem))
+    if (!IsTableRow(m_listServers, m_nSelItem))
         return;
     // The entry goes by its BDADDR/Name; the row goes whatever the appliance answers, and the
     // row that moves up into its place has not been chosen.
-    const std::string name = m_listServers.GetItemText(m_nSelItem, kName);
+    const std::string name = m_listServers.GetItemText(m_nSelItem, kTableNameColumn);
     m_listServers.DeleteItem(m_nSelItem);
     m_nSelItem = -1;
     const std::string reply = GetManagerWindow().SendCommandOrReconnect(
         *this, "DelServ " + name + "\r\n", 0,
         "Deleting Server is timeout. Check Velmora42 and Try again.");
-    if (!reply.empty() && StripLineEnd(reply) != "+OK")
+    if (!reply.empty() && !IsAccepted(reply))
         MessageBox("Server Deleting is Failed. Try again");
 }
 
 void CClientModeDlg::OnModify() {
-    if (!IsRow(m_listServers, m_nSelItem))
+    if (!IsTableRow(m_listServers, m_nSelItem))
         return;
-    m_strSelName = m_listServers.GetItemText(m_nSelItem, kName);
-    const std::string ipPort = m_listServers.GetItemText(m_nSelItem, kIpPort);
+    m_strSelName = m_listServers.GetItemText(m_nSelItem, kTableNameColumn);
+    const std::string ipPort = m_listServers.GetItemText(m_nSelItem, kTableValueColumn);
     const int colon = Find(ipPort, ':');
     m_selAddr = ParseDottedAddress(colon < 0 ? ipPort : Left(ipPort, colon));
     m_strSelPort = colon < 0 ? std::string() : Mid(ipPort, colon + 1);
 
     CModifyServerDlg dialog(*this);
     if (dialog.DoModal() == IDOK) {
-        m_listServers.SetItemText(m_nSelItem, kName, dialog.m_strBdaddrName);
-        m_listServers.SetItemText(m_nSelItem, kIpPort,
+        m_listServers.SetItemText(m_nSelItem, kTableNameColumn, dialog.m_strBdaddrName);
+        m_listServers.SetItemText(m_nSelItem, kTableValueColumn,
                                   dialog.m_strServerIP + ":" + dialog.m_strServerPort);
     } else if (dialog.m_bEntryLost) {
         // The appliance no longer holds the entry: neither the new values nor the old ones.

@@ -29,16 +29,13 @@ enum : int {
 // appliance anew into an empty table. Every exchange blocks the UI thread.
 class CClientModeDlg : public CDialog {
 public:
-    // Columns of the server table.
-    enum Column { kIndex, kName, kIpPort };
-
     CClientModeDlg();
 
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange& dx) override;
 
-    // The server table; the Add and Modify Server dialogs read its rows and the members of
-    // the row being modified.
+    // The server table (index, BDADDR/Name, IP:Port); the Add and Modify Server dialogs read its
+    // rows and the members of the row being modified.
     const CListViewCtrl& ServerTable() const { return m_listServers; }
 
     CIpAddressCtrl& m_ipHost;

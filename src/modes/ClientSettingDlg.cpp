@@ -1,5 +1,6 @@
 #include "modes/ClientSettingDlg.h"
 
+#include "modes/DeviceTable.h"
 #include "modes/ServListing.h"
 #include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
@@ -82,7 +83,7 @@ void CClientSettingDlg::OnOK() {
         "Set Server host address is timeout. Check Velmora42 and Try again.");
     if (reply.empty())
         return;
-    if (StripLineEnd(reply) == "+OK")
+    if (IsAccepted(reply))
         EndDialog(IDOK);
     else
         MessageBox("Client Mode Setup Fail. Try again");

@@ -27,7 +27,7 @@ std::string FormatDottedAddress(const CIpAddressCtrl& control) {
     return FormatDottedAddress(address);
 }
 
-bool IsAddressComplete(const CIpAddressCtrl& control) {
+bool IsIpAddressComplete(const CIpAddressCtrl& control) {
     int f0 = 0, f1 = 0, f2 = 0, f3 = 0;
     return control.GetAddress(f0, f1, f2, f3) == 4;
 }
@@ -38,7 +38,7 @@ void ShowAddress(CIpAddressCtrl& control, const CDottedAddress& address) {
 
 std::string MissingEndpointMessage(const CIpAddressCtrl& address, const std::string& port,
                                    const std::string& what) {
-    const bool addressComplete = IsAddressComplete(address);
+    const bool addressComplete = IsIpAddressComplete(address);
     if (!addressComplete && port.empty())
         return "Fill the " + what + " IP Address and " + what + " Port Number";
     if (!addressComplete)

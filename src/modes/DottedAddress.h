@@ -21,7 +21,7 @@ std::string FormatDottedAddress(const CIpAddressCtrl& control);
 std::string FormatDottedAddress(const CDottedAddress& address);
 
 // Whether all four fields of `control` are filled.
-bool IsAddressComplete(const CIpAddressCtrl& control);
+bool IsIpAddressComplete(const CIpAddressCtrl& control);
 
 void ShowAddress(CIpAddressCtrl& control, const CDottedAddress& address);
 

@@ -1,18 +1,15 @@
 #include "modes/ModifyServerDlg.h"
 
 #include "modes/ClientModeDlg.h"
+#include "modes/DeviceTable.h"
 #include "modes/DottedAddress.h"
-#include "modes/ModeTable.h"
-#include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
 #include "ui/IpAddressCtrl.h"
 #include "ui/ListViewCtrl.h"
-#include "ui/Text.h"
 
 namespace {
 
 constexpr int kPortLimit = 4;
-constexpr const char* kFailed = "Server modification is Failed. Try again";
 
 const CDialogResource& ModifyServerDlgResource() {
     using namespace ControlStyle;
@@ -59,7 +56,7 @@ bool CModifyServerDlg::OnInitDialog() {
 
 // The row being modified may keep its own values; another row may not hold them.
 std::string CModifyServerDlg::CheckInput() const {
-    const bool addressComplete = IsAddressComplete(m_ipServer);
+    const bool addressComplete = IsIpAddressComplete(m_ipServer);
     if (m_strBdaddrName.empty() && m_strServerPort.empty() && !addressComplete)
         return "Fill the Bdaddr and Port Number";
     if (m_strBdaddrName.empty())
@@ -70,12 +67,9 @@ std::string CModifyServerDlg::CheckInput() const {
         return "Fill the IP Address";
     const CListViewCtrl& rows = m_table.ServerTable();
     const int own = m_table.m_nSelItem;
-    if (FindRowWithText(rows, CClientModeDlg::kName, m_strBdaddrName) >= 0 &&
-        rows.GetItemText(own, CClientModeDlg::kName) != m_strBdaddrName)
+    if (IsTakenByOtherRow(rows, kTableNameColumn, m_strBdaddrName, own))
         return "Same BDADDR/Name is exist. Try again.";
-    const std::string endpoint = m_strServerIP + ":" + m_strServerPort;
-    if (FindRowWithText(rows, CClientModeDlg::kIpPort, endpoint) >= 0 &&
-        rows.GetItemText(own, CClientModeDlg::kIpPort) != endpoint)
+    if (IsTakenByOtherRow(rows, kTableValueColumn, m_strServerIP + ":" + m_strServerPort, own))
         return "Same Port Number is exist. Try again.";
     return {};
 }
@@ -89,40 +83,17 @@ void CModifyServerDlg::OnOK() {
         return;
     }
     // The entry goes as it was, then comes back with the new values.
-    const std::string released = Send("DelServ " + m_table.m_strSelName + "\r\n");
-    if (released.empty())
-        return;
-    if (StripLineEnd(released) != "+OK") {
-        MessageBox(kFailed);
-        return;
-    }
-    UpdateData(true);
-    const std::string added =
-        Send("Serv " + m_strServerIP + ":" + m_strServerPort + " " + m_strBdaddrName + "\r\n");
-    // After a time-out the connection is replaced, and the next opening reads the table anew.
-    if (added.empty())
-        return;
-    if (StripLineEnd(added) == "+OK") {
+    const ReplaceOutcome outcome = ReplaceTableEntry(
+        *this, "DelServ " + m_table.m_strSelName + "\r\n",
+        "Serv " + m_strServerIP + ":" + m_strServerPort + " " + m_strBdaddrName + "\r\n",
+        "Serv " + FormatDottedAddress(m_table.m_selAddr) + ":" + m_table.m_strSelPort + " " +
+            m_table.m_strSelName + "\r\n",
+        "Server modification is timeout. Check Velmora42 and Try again.",
+        "Server modification is Failed. Try again");
+    if (outcome == ReplaceOutcome::Replaced) {
         EndDialog(IDOK);
-        return;
-    }
-    RestoreEntry();
-}
-
-void CModifyServerDlg::RestoreEntry() {
-    const std::string restored = Send("Serv " + FormatDottedAddress(m_table.m_selAddr) + ":" +
-                                      m_table.m_strSelPort + " " + m_table.m_strSelName + "\r\n");
-    if (restored.empty())
-        return;
-    MessageBox(kFailed);
-    // Refused as well: the table must not show what the appliance no longer holds.
-    if (StripLineEnd(restored) != "+OK") {
+    } else if (outcome == ReplaceOutcome::Lost) {
         m_bEntryLost = true;
         EndDialog(IDCANCEL);
     }
-}
-
-std::string CModifyServerDlg::Send(const std::string& command) {
-    return GetManagerWindow().SendCommandOrReconnect(
-        *this, command, 0, "Server modification is timeout. Check Velmora42 and Try again.");
 }

@@ -39,10 +39,6 @@ public:
 private:
     // The message for a missing or duplicate input, empty when the entry may be changed.
     std::string CheckInput() const;
-    // After the new values were refused: adds the entry back as it was.
-    void RestoreEntry();
-    // Sends `command` (time-out 0); a time-out is reported and posts WM_RECONNECT.
-    std::string Send(const std::string& command);
 
     const CClientModeDlg& m_table;
 };

@@ -2,38 +2,22 @@
 
 #include "ui/Text.h"
 
-#include <tuple>
-#include <utility>
-
 namespace {
 
-// Splits `text` at the first `separator`: what comes before it, and what follows it (empty
-// when there is no separator).
-std::pair<std::string, std::string> SplitAt(std::string_view text, std::string_view separator) {
-    const int at = Find(text, separator);
-    if (at < 0)
-        return {std::string(text), std::string()};
-    return {Left(text, at), Mid(text, at + Length(separator))};
+// A line without any "|" shows whole in the BDADDR/Name column rather than in the hidden index.
+CTableEntry SplitServerLine(std::string_view line) {
+    if (Find(line, '|') < 0)
+        return {"", std::string(line), ""};
+    return SplitTableLine(line);
 }
 
 } // namespace
 
-CServerLine SplitServerLine(std::string_view line) {
-    const int bar = Find(line, '|');
-    if (bar < 0)
-        return {"", std::string(line), ""};
-    CServerLine server;
-    server.index = Left(line, bar);
-    // index "||" address "|" IP:Port, or index "|" name "||" IP:Port.
-    const bool addressFirst = Mid(line, bar + 1, 1) == "|";
-    const std::string rest = Mid(line, bar + (addressFirst ? 2 : 1));
-    std::tie(server.name, server.ipPort) = SplitAt(rest, addressFirst ? "|" : "||");
-    return server;
-}
-
 CHostLine ParseHostLine(std::string_view line) {
-    const auto [address, port] = SplitAt(line, ":");
-    return {ParseDottedAddress(Mid(address, 4)), port};
+    // Without a ":" the whole line is the address and the port is empty.
+    const int colon = Find(line, ':');
+    const std::string address = colon < 0 ? std::string(line) : Left(line, colon);
+    return {ParseDottedAddress(Mid(address, 4)), colon < 0 ? std::string() : Mid(line, colon + 1)};
 }
 
 CServListing ParseServListing(std::string_view reply, ServWalk walk) {

@@ -5,18 +5,13 @@
 #include <string_view>
 #include <vector>
 
+#include "modes/DeviceTable.h"
 #include "modes/DottedAddress.h"
 
 // The appliance's answer to "Serv": zero or more server lines, then the host line, each
 // ended by "\r\n". A server line holds index, BDADDR/Name and IP:Port, separated by one "||"
 // and one "|" in either order; the host line is "+OK " + dotted address + ":" + port.
-
-// One server line's three fields, as the table shows them.
-struct CServerLine {
-    std::string index;
-    std::string name; // BDADDR/Name
-    std::string ipPort;
-};
+// A line without any "|" gives a row with the whole line as its BDADDR/Name.
 
 struct CHostLine {
     CDottedAddress address{};
@@ -28,18 +23,13 @@ struct CHostLine {
 enum class ServWalk { UntilHostLine, WholeReply };
 
 struct CServListing {
-    std::vector<CServerLine> servers; // the server lines the walk passed, in order
+    std::vector<CTableEntry> servers; // the server lines the walk passed (value: IP:Port)
     std::optional<CHostLine> host;    // the last host line the walk read
     bool imperfect = false;           // a line without its "\r\n" ended the walk
 };
 
 // Walks `reply` from its first line; never fails, whatever the text.
 CServListing ParseServListing(std::string_view reply, ServWalk walk);
-
-// Splits one server line. The first "|" decides the order: followed by another "|", the name
-// ends at the next "|"; otherwise it ends at the next "||". A missing separator leaves the
-// fields after it empty, so a line without any gives a row with the whole line as its name.
-CServerLine SplitServerLine(std::string_view line);
 
 // The host line's address (the text before its first ":", after "+OK ") and port (after it).
 CHostLine ParseHostLine(std::string_view line);

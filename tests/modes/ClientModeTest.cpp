@@ -280,6 +280,27 @@ TEST_F(ClientModeTest, ModifyKeepsItsOwnValuesAndRestoresARefusedEntry) {
     });
 }
 
+TEST_F(ClientModeTest, ARestoreThatTimesOutCountsAsLost) {
+    replies["Serv 192.168.0.21:9201 Printer 2\r\n"] = "-ERR Invalid device\r\n";
+    replies["Serv 192.168.0.21:9201 Printer\r\n"] = "";
+    Run([&](CManagerDlg& dlg) {
+        OpenClientMode(dlg, [&](CClientModeDlg& client) {
+            SelectRow(client, IDC_CLIENT_SERVER_LIST, 1);
+            backend.OnNextModal(IDD_MODIFY_SERVER, [&](CDialog& modify) {
+                TypeText(modify, IDC_MODIFY_SERVER_NAME, "Printer 2");
+                ClickButton(modify, IDOK);
+                EXPECT_TRUE(modify.IsEnded());
+            });
+            ClickButton(client, IDC_CLIENT_MODIFY);
+            EXPECT_EQ(TakeMessageBoxes(),
+                      Lines{"Server modification is timeout. Check Velmora42 and Try again."});
+            EXPECT_EQ(Table(client).size(), 1u);
+        });
+        backend.Pump();
+    });
+    EXPECT_EQ(SearchRuns(), 2);
+}
+
 TEST_F(ClientModeTest, ClientSettingReadsOnToTheLastHostLineAndConfirmsTheSwitch) {
     replies["Mode\r\n"] = "+OK Server Mode\r\n";
     replies["Serv\r\n"] = std::string(kListing) + "2|Late||1.1.1.1:1\r\n+OK 10.0.0.9:40001\r\n";

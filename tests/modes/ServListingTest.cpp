@@ -8,8 +8,8 @@ using Row = std::vector<std::string>;
 
 std::vector<Row> Rows(const CServListing& listing) {
     std::vector<Row> rows;
-    for (const CServerLine& server : listing.servers)
-        rows.push_back({server.index, server.name, server.ipPort});
+    for (const CTableEntry& server : listing.servers)
+        rows.push_back({server.index, server.name, server.value});
     return rows;
 }
 
