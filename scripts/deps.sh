@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-liberation
-          iproute2 xvfb xauth
+          iproute2 xvfb xauth dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
           dpkg-dev file desktop-file-utils appstream librsvg2-bin xdotool)
 missing=()
 for package in "${packages[@]}"; do
