@@ -1,5 +1,6 @@
 // The keyboard alone: Tab walks the controls in the order of the dialog's resource, skipping
-// what cannot take the focus, and comes round again.
+// what cannot take the focus, and comes round again; Enter presses the default button where
+// the dialog has one, Escape cancels.
 #include <QApplication>
 #include <QWidget>
 
@@ -51,6 +52,42 @@ TEST_F(KeyboardTest, SearchAndLoginDialogsTakeTheFocusInResourceOrder) {
         TabOrder(login, IDC_USER_ID, 4),
         (std::vector<int>{IDC_USER_ID, IDC_PASSWORD, IDC_LOGIN_OK, IDC_LOGIN_CANCEL, IDC_USER_ID}));
     login.DestroyWindow();
+}
+
+TEST_F(KeyboardTest, EnterLogsInWithWhatWasTypedAndEscapeCancels) {
+    CLoginDlg login;
+    backend.OnModalShown([&](CDialog& shown) {
+        QWidget* password = CQtBackend::WidgetOf(*shown.GetDlgItem(IDC_PASSWORD));
+        QTest::keyClicks(password, "velmora");
+        QTest::keyClick(password, Qt::Key_Return);
+    });
+    EXPECT_EQ(login.DoModal(), IDOK);
+    EXPECT_EQ(login.m_strEnteredUserID, "admin");
+    EXPECT_EQ(login.m_strEnteredPassword, "velmora");
+
+    CLoginDlg cancelled;
+    backend.OnModalShown([&](CDialog& shown) {
+        QTest::keyClick(CQtBackend::WidgetOf(*shown.GetDlgItem(IDC_USER_ID)), Qt::Key_Escape);
+    });
+    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+}
+
+TEST_F(KeyboardTest, EnterPressesNoButtonOfTheSearchDialogAndEscapeCancelsIt) {
+    CSearchDlg search(CDiscoveryTarget{"127.0.0.1", 9, {}});
+    bool stayed = false;
+    backend.OnModalShown([&](CDialog& shown) {
+        QWidget* port = CQtBackend::WidgetOf(*shown.GetDlgItem(IDC_CONTROL_PORT));
+        QTest::keyClicks(CQtBackend::WidgetOf(*shown.GetDlgItem(IDC_IP_ADDRESS)), "127.0.0.2");
+        QTest::keyClicks(port, "9097");
+        QTest::keyClick(port, Qt::Key_Return);
+        QWidget* connect = CQtBackend::WidgetOf(*shown.GetDlgItem(IDC_CONNECT));
+        connect->setFocus();
+        QTest::keyClick(connect, Qt::Key_Return);
+        stayed = !shown.IsEnded() && shown.GetDlgItem(IDC_CONNECT)->IsWindowEnabled();
+        QTest::keyClick(port, Qt::Key_Escape);
+    });
+    EXPECT_EQ(search.DoModal(), IDCANCEL);
+    EXPECT_TRUE(stayed);
 }
 
 } // namespace
