@@ -60,14 +60,26 @@ def find_all(root, role, name, showing=True, prefix=False):
     wanted = words(name)
 
     def matches(accessible):
-        if accessible is None or accessible.getRoleName() != role:
+        if accessible.getRoleName() != role:
             return False
         shown = words(accessible.name)
         if not (shown.startswith(wanted) if prefix else shown == wanted):
             return False
         return not showing or has_state(accessible, pyatspi.STATE_SHOWING)
 
-    return pyatspi.findAllDescendants(root, matches)
+    return [accessible for accessible in descendants(root) if matches(accessible)]
+
+
+def descendants(root):
+    """Depth first; a child that went away while being walked (a dialog closing) is left
+    out rather than taken for a tree that ends there."""
+    found = []
+    for index in range(root.childCount):
+        child = root.getChildAtIndex(index)
+        if child is not None:
+            found.append(child)
+            found.extend(descendants(child))
+    return found
 
 
 def find(root, role, name, showing=True, prefix=False):
