@@ -1,5 +1,5 @@
-// Pictures of the Operation Mode, Bluetooth and Information pages and of the reboot progress
-// window, filled with what the simulated appliance reports after a login.
+// Pictures of the tab pages and of the reboot progress window, filled with what the simulated
+// appliance reports after a login.
 #include <memory>
 
 #include "QtFixture.h"
@@ -9,8 +9,10 @@
 #include "pages/BluetoothPage.h"
 #include "pages/InformationPage.h"
 #include "pages/RebootDlg.h"
+#include "pages/RepeaterPage.h"
 #include "sim/Simulator.h"
 #include "ui/ListViewCtrl.h"
+#include "ui/TreeViewCtrl.h"
 
 namespace {
 
@@ -75,6 +77,20 @@ TEST_F(PageScreenshotTest, CInformationPage) {
     CInformationPage page;
     Shoot(page, "CInformationPage");
     EXPECT_EQ(page.m_strBtName, simulator.state(0).btName);
+}
+
+TEST_F(PageScreenshotTest, CRepeaterPage) {
+    main.LoadCommandList(); // the tab click asks whether the appliance knows "repeater"
+    CRepeaterPage page;
+    Shoot(page, "CRepeaterPage");
+    // The appliance, a relay under it and a second relay under that one, each with a device.
+    const auto& tree = page.Item<CTreeViewCtrl>(IDC_REPEATER_TREE);
+    EXPECT_EQ(tree.GetCount(), 6);
+    HTREEITEM deepest = TVI_ROOT;
+    for (int level = 0; level < 3 && !tree.GetChildren(deepest).empty(); ++level)
+        deepest = tree.GetChildren(deepest).front();
+    EXPECT_EQ(tree.GetItemText(deepest),
+              simulator.state(0).repeaterLinks[1].child + " ( Relay-2 )");
 }
 
 TEST_F(PageScreenshotTest, CRebootDlg) {
