@@ -6,10 +6,6 @@
 
 namespace {
 
-bool IsLineEnd(char c) {
-    return c == '\r' || c == '\n';
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -20,10 +16,7 @@ std::vector<CRoute> ParseRouteReply(std::string_view reply) {
     std::vector<CRoute> routes;
     size_t pos = 0;
     while (pos < reply.size()) {
-        size_t end = pos;
-        while (end < reply.size() && !IsLineEnd(reply[end]))
-            ++end;
-        const std::string_view line = reply.substr(pos, end - pos);
+        const std::string_view line = NextLine(reply, pos);
         if (line.empty() || Find(line, "+OK") >= 0)
             break;
         const int arrow = Find(line, '>');
@@ -33,13 +26,6 @@ std::vector<CRoute> ParseRouteReply(std::string_view reply) {
         std::string to = arrow < 0 ? std::string() : Mid(line, arrow + 1);
         to.erase(0, std::min(to.size(), to.find_first_not_of(" \t")));
         routes.push_back({std::move(from), std::move(to)});
-        // Past the line end as it stands ("\r\n", or a lone "\r" or "\n"), so that a short
-        // line end costs the next line none of its characters.
-        if (end < reply.size() && reply[end] == '\r')
-            ++end;
-        if (end < reply.size() && reply[end] == '\n')
-            ++end;
-        pos = end;
     }
     return routes;
 }

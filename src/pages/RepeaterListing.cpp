@@ -4,10 +4,6 @@
 
 namespace {
 
-bool IsLineEnd(char c) {
-    return c == '\r' || c == '\n';
-}
-
 CRepeaterLine SplitLine(std::string_view line) {
     CRepeaterLine fields;
     fields.repeater = Left(line, 1) == "R";
@@ -28,20 +24,11 @@ std::vector<CRepeaterLine> ParseRepeaterListing(std::string_view reply) {
     std::vector<CRepeaterLine> lines;
     size_t pos = 0;
     while (pos < reply.size()) {
-        size_t end = pos;
-        while (end < reply.size() && !IsLineEnd(reply[end]))
-            ++end;
-        const std::string_view line = reply.substr(pos, end - pos);
-        if (line.empty() || end == reply.size() || Find(line, "+OK") >= 0)
+        bool ended = false;
+        const std::string_view line = NextLine(reply, pos, &ended);
+        if (line.empty() || !ended || Find(line, "+OK") >= 0)
             break;
         lines.push_back(SplitLine(line));
-        // Past the line end as it stands ("\r\n", or a lone "\r" or "\n"), so that a short
-        // line end costs the next line none of its characters.
-        if (reply[end] == '\r')
-            ++end;
-        if (end < reply.size() && reply[end] == '\n')
-            ++end;
-        pos = end;
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "ui/Text.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -95,4 +96,19 @@ std::string Trim(std::string_view text) {
 
 std::string StripLineEnd(std::string_view reply) {
     return Left(reply, Length(reply) - 2);
+}
+
+std::string_view NextLine(std::string_view text, size_t& pos, bool* ended) {
+    const size_t start = std::min(pos, text.size());
+    size_t end = start;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+        ++end;
+    if (ended)
+        *ended = end < text.size();
+    pos = end;
+    if (pos < text.size() && text[pos] == '\r')
+        ++pos;
+    if (pos < text.size() && text[pos] == '\n')
+        ++pos;
+    return text.substr(start, end - start);
 }

@@ -30,3 +30,7 @@ int LeadingInt(std::string_view text);
 std::string Trim(std::string_view text);
 // A reply without its last two characters (its final "\r\n"): what most replies are tested on.
 std::string StripLineEnd(std::string_view reply);
+// The line of `text` that starts at `pos`, up to the next "\r" or "\n"; `pos` moves past its
+// line end as it stands ("\r\n", or a lone "\r" or "\n"), so that a short line end costs the
+// next line none of its characters. `ended` is false for a last line without a line end.
+std::string_view NextLine(std::string_view text, size_t& pos, bool* ended = nullptr);
