@@ -1,15 +1,149 @@
 #include "pages/ConnectionsPage.h"
 
+#include "pages/ConnectionListing.h"
+#include "session/ManagerWindow.h"
+#include "ui/ListViewCtrl.h"
+#include "ui/Text.h"
+
 namespace {
 
+constexpr UINT kPageTimer = 1;
+
 const CDialogResource& ConnectionsPageResource() {
+    using namespace ControlStyle;
     static const CDialogResource resource{
-        IDD_CONNECTIONS_PAGE, "", {287, 150}, "Arial", 9, {}, true};
+        IDD_CONNECTIONS_PAGE,
+        "",
+        {287, 150},
+        "Arial",
+        9,
+        {
+            {-1, ControlKind::GroupBox, "", DlgRect(7, 3, 273, 113)},
+            {IDC_CONNECTION_LIST, ControlKind::ListView, "", DlgRect(13, 12, 261, 98),
+             FullRowSelect | GridLines | FixedFont},
+            {IDC_CONNECTION_DISCONNECT, ControlKind::PushButton, "Disconnect",
+             DlgRect(172, 121, 50, 14), Disabled},
+            {IDC_CONNECTION_REFRESH, ControlKind::PushButton, "Refresh", DlgRect(230, 121, 50, 14)},
+        },
+        true,
+    };
     return resource;
 }
 
+// Turns a list's redraw off for a rebuild, so that it is shown only whole (also when the
+// exchange in between repaints the windows), and on again when the scope ends.
+class CRedrawHold {
+public:
+    explicit CRedrawHold(CListViewCtrl& list) : m_list(list) { m_list.SetRedraw(false); }
+    ~CRedrawHold() { m_list.SetRedraw(true); }
+    CRedrawHold(const CRedrawHold&) = delete;
+    CRedrawHold& operator=(const CRedrawHold&) = delete;
+
+private:
+    CListViewCtrl& m_list;
+};
+
 } // namespace
 
-CConnectionsPage::CConnectionsPage() : CTabPage(ConnectionsPageResource()) {}
+CConnectionsPage::CConnectionsPage() : CTabPage(ConnectionsPageResource()) {
+    MessageMap()
+        .Timer(&CConnectionsPage::OnTimer)
+        .Clicked(IDC_CONNECTION_REFRESH, &CConnectionsPage::OnRefresh)
+        .Clicked(IDC_CONNECTION_DISCONNECT, &CConnectionsPage::OnDisconnect)
+        .Notify(IDC_CONNECTION_LIST, LVN_ITEMCHANGED, &CConnectionsPage::OnItemChangedList)
+        .Notify(IDC_CONNECTION_LIST, NM_CLICK, &CConnectionsPage::OnClickList);
+}
 
-void CConnectionsPage::RefreshPage() {}
+CListViewCtrl& CConnectionsPage::List() const {
+    return Item<CListViewCtrl>(IDC_CONNECTION_LIST);
+}
+
+bool CConnectionsPage::OnInitDialog() {
+    CTabPage::OnInitDialog();
+    CListViewCtrl& list = List();
+    list.SetImageList({IDB_STATUS_GREEN, IDB_STATUS_YELLOW, IDB_STATUS_RED});
+    // The headers' leading blanks centre them over the fixed-width values.
+    static const std::pair<const char*, int> kColumns[] = {
+        {"", 20},
+        {"idx", 30},
+        {"dev", 35},
+        {" Port", 45},
+        {"          Addr", 108},
+        {"         Name", 110},
+        {"  Tx", 50},
+        {"    Rx", 50},
+    };
+    int index = 0;
+    for (const auto& [header, width] : kColumns)
+        list.InsertColumn(index++, header, ColumnAlign::Left, width);
+    return true;
+}
+
+void CConnectionsPage::LoadConnections() {
+    CListViewCtrl& list = List();
+    std::string reply;
+    ListingEnd end = ListingEnd::Closed;
+    {
+        CRedrawHold hold(list);
+        list.DeleteAllItems();
+        reply = GetManagerWindow().SendCommand("List\r\n", 1);
+        if (!reply.empty() && Left(reply, 4) != "-ERR")
+            end = ShowListing(ParseConnectionListing(reply));
+    }
+    if (reply.empty()) {
+        if (m_bTimerRunning) {
+            KillTimer(kPageTimer);
+            m_bTimerRunning = false;
+        }
+        MessageBox("Get Information is timeout. Check Velmora42 and Try again.");
+        GetManagerWindow().PostMessage(WM_CLOSE);
+    } else if (Left(reply, 4) == "-ERR") {
+        MessageBox("Get Information is Failed. Try again");
+    } else if (end == ListingEnd::Imperfect) {
+        MessageBox(" Get Status is imperfect. Try again");
+    }
+}
+
+ListingEnd CConnectionsPage::ShowListing(const CConnectionListing& listing) {
+    CListViewCtrl& list = List();
+    int row = 0;
+    for (const CConnectionRow& connection : listing.rows) {
+        list.InsertItem(row, " ", connection.status);
+        int column = 1;
+        for (const std::string& field : connection.fields)
+            list.SetItemText(row, column++, field);
+        ++row;
+    }
+    return listing.end;
+}
+
+// Both empty the list inside LoadConnections, with its redraw off, so that the old rows stay
+// on screen until the new ones are all there.
+void CConnectionsPage::OnTimer(UINT) {
+    LoadConnections();
+}
+
+void CConnectionsPage::OnRefresh() {
+    LoadConnections();
+}
+
+void CConnectionsPage::OnItemChangedList(const CNotification& notification) {
+    m_nSelItem = notification.item;
+}
+
+void CConnectionsPage::OnClickList() {
+    GetDlgItem(IDC_CONNECTION_DISCONNECT)->EnableWindow(true);
+}
+
+void CConnectionsPage::OnDisconnect() {
+    const std::string index = List().GetItemText(m_nSelItem, 1);
+    const std::string reply = GetManagerWindow().SendCommandOrReconnect(
+        *this, "disc " + index + "\r\n", 3,
+        "Disconnection is timeout. Check Velmora42 and Try again.");
+    if (reply.empty())
+        return;
+    if (Left(reply, Length(reply) - 2) == "+OK")
+        OnRefresh();
+    else
+        MessageBox("Disconnection is Failed. Try again");
+}

@@ -86,7 +86,7 @@ TEST_F(ManagerDlgTest, EveryPageControlLiesInTheVisiblePartOfTheStrip) {
 }
 
 TEST_F(ManagerDlgTest, TheConnectionsTimerRunsOnlyWhileItsTabIsClicked) {
-    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    SearchFindsTheAppliance();
     Run([&](CManagerDlg& dlg) {
         CConnectionsPage& connections = dlg.m_tabCtrl.ConnectionsPage();
         ClickTab(dlg, IDC_PAGE_TAB, 2);
@@ -139,7 +139,7 @@ TEST_F(ManagerDlgTest, ReconnectRunsTheSearchAgainAndSelectsTheFirstTab) {
 // The reloads would talk to the connection being replaced while the operator searches, and a
 // reload that times out closes the application.
 TEST_F(ManagerDlgTest, NoPageTimerRunsWhileAReconnectionSearches) {
-    backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
+    SearchFindsTheAppliance();
     Run([&](CManagerDlg& dlg) {
         CConnectionsPage& connections = dlg.m_tabCtrl.ConnectionsPage();
         ClickTab(dlg, IDC_PAGE_TAB, 2);

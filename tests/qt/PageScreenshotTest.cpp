@@ -7,6 +7,8 @@
 #include "app/ManagerDlg.h"
 #include "modes/ModePage.h"
 #include "pages/BluetoothPage.h"
+#include "pages/ConnectionListing.h"
+#include "pages/ConnectionsPage.h"
 #include "pages/InformationPage.h"
 #include "pages/RebootDlg.h"
 #include "pages/RepeaterPage.h"
@@ -71,6 +73,18 @@ TEST_F(PageScreenshotTest, CBluetoothPage) {
     CBluetoothPage page;
     Shoot(page, "CBluetoothPage");
     EXPECT_EQ(page.Item<CListViewCtrl>(IDC_BT_LOCAL_DEVICES).GetItemCount(), 3);
+}
+
+TEST_F(PageScreenshotTest, CConnectionsPage) {
+    // The simulator starts each connection three steps further on its link-quality cycle.
+    simulator.updateState(0, [](sim::ApplianceState& state) { state.resetConnections(3); });
+    CConnectionsPage page;
+    Shoot(page, "CConnectionsPage");
+    const auto& rows = page.Item<CListViewCtrl>(IDC_CONNECTION_LIST).Rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].image, kStatusGreen);
+    EXPECT_EQ(rows[1].image, kStatusYellow);
+    EXPECT_EQ(rows[2].image, kStatusRed);
 }
 
 TEST_F(PageScreenshotTest, CInformationPage) {

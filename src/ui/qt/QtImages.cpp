@@ -50,8 +50,9 @@ void DrawApplianceBox(QPainter& p) {
     p.drawRect(QRectF(6, 8, 5.5, 1));
 }
 
+// The square's one-pixel white border is the image list's transparent colour, so only the
+// coloured square is drawn.
 void DrawStatusSquare(QPainter& p, const QColor& colour) {
-    p.fillRect(QRectF(0, 0, 16, 16), Qt::white);
     p.fillRect(QRectF(1, 1, 14, 14), colour);
 }
 

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "ApplianceFixtures.h"
+#include "pages/ConnectionListing.h"
+#include "pages/ConnectionsPage.h"
+#include "ui/ListViewCtrl.h"
+#include "ui/testing/Input.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(ConnectionListing, StatusThresholdsAndSplitting) {
+    const struct {
+        const char *quality, *signal;
+        int status;
+    } kCases[] = {
+        {"200", "0", kStatusRed},    {"201", "0", kStatusYellow},
+        {"214", "0", kStatusYellow}, {"215", "0", kStatusGreen},
+        {"215", "-1", kStatusGreen}, {"240", "-2", kStatusRed},
+        {"+230", "x", kStatusGreen}, {"abc", "0", kStatusRed},
+        {"", "", kStatusRed},        {"99999999999", "0", kStatusGreen},
+    };
+    for (const auto& c : kCases)
+        EXPECT_EQ(ConnectionStatusOf(c.quality, c.signal), c.status)
+            << c.quality << "|" << c.signal;
+
+    // A line without any "|": every shown field empty, the ninth holds the whole line.
+    const auto bare = SplitConnectionLine("no bars here");
+    for (size_t i = 0; i < 8; ++i)
+        EXPECT_EQ(bare[i], "");
+    EXPECT_EQ(bare[8], "no bars here");
+    const auto listing = ParseConnectionListing("no bars here\r\n+OK\r\n");
+    ASSERT_EQ(listing.rows.size(), 1u);
+    EXPECT_EQ(listing.rows[0].status, kStatusRed);
+    EXPECT_EQ(listing.end, ListingEnd::Closed);
+    // The last field takes the rest, bars included.
+    EXPECT_EQ(SplitConnectionLine("1|2|3|4|5|6|7|8|9|10")[8], "9|10");
+    EXPECT_EQ(ParseConnectionListing("+OK").end, ListingEnd::Imperfect);
+    EXPECT_EQ(ParseConnectionListing("0|0|p|a|n|1|2|230|0\r\n").end, ListingEnd::Exhausted);
+}
+
+class ConnectionsPageTest : public CScriptedApplianceTest {
+protected:
+    static CListViewCtrl& List(CConnectionsPage& page) {
+        return page.Item<CListViewCtrl>(IDC_CONNECTION_LIST);
+    }
+    // Clicks the Connections tab, which starts the timer and loads the list.
+    CConnectionsPage& OpenPage(CManagerDlg& dlg) {
+        TakeSent();
+        ClickTab(dlg, IDC_PAGE_TAB, 2);
+        return dlg.m_tabCtrl.ConnectionsPage();
+    }
+};
+
+TEST_F(ConnectionsPageTest, ATabClickListsTheConnectionsAndEveryTickReloadsThem) {
+    replies["List\r\n"] = "0|0|9101|00:0B:CE:30:00:01|Printer|120|96|235|0\r\n"
+                          "1|0|9102|00:0B:CE:30:00:02|Scale|8|5|201|-1\r\n"
+                          "2|0|9103|00:0B:CE:30:00:03| Sensor |0|0|228|-2\r\n+OK\r\n";
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& page = OpenPage(dlg);
+        EXPECT_EQ(TakeSent(), Lines{"List\r\n"});
+        CListViewCtrl& list = List(page);
+        const std::pair<const char*, int> kColumns[] = {{"", 20},
+                                                        {"idx", 30},
+                                                        {"dev", 35},
+                                                        {" Port", 45},
+                                                        {"          Addr", 108},
+                                                        {"         Name", 110},
+                                                        {"  Tx", 50},
+                                                        {"    Rx", 50}};
+        ASSERT_EQ(list.GetColumnCount(), 8);
+        for (size_t i = 0; i < 8; ++i) {
+            EXPECT_EQ(list.Columns()[i].header, kColumns[i].first);
+            EXPECT_EQ(list.Columns()[i].width, kColumns[i].second);
+        }
+        EXPECT_EQ(list.ImageList(), (std::vector<int>{161, 162, 163}));
+        ASSERT_EQ(list.GetItemCount(), 3);
+        EXPECT_EQ(list.GetItemText(0, 0), " ");
+        EXPECT_EQ(list.GetItemText(2, 5), " Sensor ");
+        EXPECT_EQ(list.GetItemText(1, 7), "5");
+        EXPECT_EQ(list.Rows()[0].image, kStatusGreen);
+        EXPECT_EQ(list.Rows()[1].image, kStatusYellow);
+        EXPECT_EQ(list.Rows()[2].image, kStatusRed);
+
+        replies["List\r\n"] = "4|1|9104|00:0B:CE:30:00:04|Pad|1|1|215|0\r\n+OK\r\n";
+        backend.AdvanceClock(1999);
+        EXPECT_TRUE(TakeSent().empty());
+        backend.AdvanceClock(1);
+        EXPECT_EQ(TakeSent(), Lines{"List\r\n"});
+        ASSERT_EQ(list.GetItemCount(), 1);
+        EXPECT_EQ(list.GetItemText(0, 1), "4");
+
+        // A listing cut inside its last line keeps the rows before it.
+        replies["List\r\n"] = "5|0|9105|a|A|0|0|230|0\r\n6|0|9106|b|B|0";
+        backend.AdvanceClock(2000);
+        EXPECT_EQ(list.GetItemCount(), 1);
+        EXPECT_EQ(list.GetItemText(0, 1), "5");
+        EXPECT_EQ(TakeMessageBoxes(), Lines{" Get Status is imperfect. Try again"});
+
+        replies["List\r\n"] = "-ERR busy\r\n";
+        ClickButton(page, IDC_CONNECTION_REFRESH);
+        EXPECT_EQ(list.GetItemCount(), 0);
+        EXPECT_EQ(TakeMessageBoxes(), Lines{"Get Information is Failed. Try again"});
+        replies["List\r\n"] = "+OK\r\n";
+        backend.AdvanceClock(2000);
+        EXPECT_TRUE(TakeMessageBoxes().empty());
+
+        // Another tab stops the reloads.
+        ClickTab(dlg, IDC_PAGE_TAB, 0);
+        TakeSent();
+        backend.AdvanceClock(10000);
+        EXPECT_TRUE(TakeSent().empty());
+    });
+}
+
+TEST_F(ConnectionsPageTest, DisconnectIsEnabledByAnyClickAndDropsTheChosenRow) {
+    replies["List\r\n"] = "3|0|9101|a|A|0|0|230|0\r\n7|0|9102|b|B|0|0|230|0\r\n+OK\r\n";
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& page = OpenPage(dlg);
+        EXPECT_FALSE(page.GetDlgItem(IDC_CONNECTION_DISCONNECT)->IsWindowEnabled());
+        SelectRow(page, IDC_CONNECTION_LIST, -1); // empty space
+        EXPECT_TRUE(page.GetDlgItem(IDC_CONNECTION_DISCONNECT)->IsWindowEnabled());
+        TakeSent();
+        replies["disc \r\n"] = "-ERR No such connection\r\n";
+        ClickButton(page, IDC_CONNECTION_DISCONNECT);
+        EXPECT_EQ(TakeSent(), Lines{"disc \r\n"});
+        EXPECT_EQ(TakeMessageBoxes(), Lines{"Disconnection is Failed. Try again"});
+
+        SelectRow(page, IDC_CONNECTION_LIST, 1);
+        EXPECT_EQ(page.m_nSelItem, 1);
+        replies["disc 7\r\n"] = "+OK\r\n";
+        ClickButton(page, IDC_CONNECTION_DISCONNECT);
+        // Reloaded at once, without waiting for the tick.
+        EXPECT_EQ(TakeSent(), (Lines{"disc 7\r\n", "List\r\n"}));
+        EXPECT_TRUE(TakeMessageBoxes().empty());
+
+        replies["disc 7\r\n"] = "";
+        ClickButton(page, IDC_CONNECTION_DISCONNECT);
+        EXPECT_EQ(TakeMessageBoxes(),
+                  Lines{"Disconnection is timeout. Check Velmora42 and Try again."});
+        const int searches = SearchRuns();
+        backend.Pump();
+        EXPECT_EQ(SearchRuns(), searches + 1);
+    });
+}
+
+TEST_F(ConnectionsPageTest, AListTimeOutStopsTheTimerAndClosesTheApplication) {
+    replies["List\r\n"] = "";
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& page = OpenPage(dlg);
+        EXPECT_FALSE(page.m_bTimerRunning);
+        EXPECT_FALSE(backend.HasTimer(page, 1));
+        EXPECT_EQ(TakeMessageBoxes(),
+                  Lines{"Get Information is timeout. Check Velmora42 and Try again."});
+        backend.Pump();
+        EXPECT_TRUE(dlg.IsEnded());
+        EXPECT_EQ(SearchRuns(), 1);
+    });
+}
+
+} // namespace
