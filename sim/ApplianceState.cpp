@@ -80,6 +80,21 @@ void ApplianceState::resetConnections(int count) {
     }
 }
 
+void ApplianceState::churnConnections() {
+    if (connectionChurnLists <= 0 || ++listingsSinceChurn < connectionChurnLists)
+        return;
+    listingsSinceChurn = 0;
+    if (churnAddsNext || connections.empty()) {
+        const int number = nextConnectionIndex + 1;
+        addConnection(makeAddress(0x30, number), "Device-" + std::to_string(number),
+                      std::to_string(9101 + nextConnectionIndex));
+        churnAddsNext = false;
+    } else {
+        connections.erase(connections.begin());
+        churnAddsNext = true;
+    }
+}
+
 bool ApplianceState::supports(const std::string& upperWord) const {
     return std::find(commandWords.begin(), commandWords.end(), upperWord) != commandWords.end();
 }

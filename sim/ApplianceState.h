@@ -118,6 +118,11 @@ struct ApplianceState {
 
     std::vector<BluetoothConnection> connections;
     int nextConnectionIndex = 0;
+    // Every this many listings one connection comes or goes, by turns: a new one connects
+    // with the next index, then the oldest drops (0: the set stays as it is).
+    int connectionChurnLists = 0;
+    int listingsSinceChurn = 0;
+    bool churnAddsNext = true;
 
     // Periodic inquiry.
     bool inquiryRunning = false;
@@ -137,6 +142,9 @@ struct ApplianceState {
                       const std::string& port = "9101");
     // Replaces the live connections by `count` made-up ones.
     void resetConnections(int count);
+    // Counts one listing and, when `connectionChurnLists` listings have passed, lets one
+    // connection come or go.
+    void churnConnections();
     bool supports(const std::string& upperWord) const;
 };
 

@@ -21,6 +21,7 @@ struct Request {
     std::optional<std::vector<std::string>> commands;
     bool legacy = false;
     int connections = 2;
+    int connectionChurn = 0;
     int radios = 1;
     Timing timing;
     Faults faults;
@@ -106,6 +107,7 @@ SimulatorOptions build(const Request& request, SimulatorOptions base, std::strin
         }
         state.localDevices = request.radios;
         state.resetConnections(request.connections);
+        state.connectionChurnLists = request.connectionChurn;
         appliance.timing = request.timing;
         appliance.faults = request.faults;
         base.appliances.push_back(std::move(appliance));
@@ -133,6 +135,7 @@ enum Code : int {
     kProfile,
     kCommands,
     kConnections,
+    kConnectionChurn,
     kRadios,
     kRebootDowntime,
     kRepeaterDelay,
@@ -166,6 +169,7 @@ constexpr option kLongOptions[] = {
     {"profile", required_argument, nullptr, kProfile},
     {"commands", required_argument, nullptr, kCommands},
     {"connections", required_argument, nullptr, kConnections},
+    {"connection-churn", required_argument, nullptr, kConnectionChurn},
     {"radios", required_argument, nullptr, kRadios},
     {"reboot-downtime", required_argument, nullptr, kRebootDowntime},
     {"repeater-delay", required_argument, nullptr, kRepeaterDelay},
@@ -303,6 +307,9 @@ void apply(int code, const std::string& value, Request& request, SimulatorOption
     case kConnections:
         request.connections = number(0, 64);
         break;
+    case kConnectionChurn:
+        request.connectionChurn = number(0, 1000);
+        break;
     case kRadios:
         request.radios = number(1, 4);
         break;
@@ -420,6 +427,8 @@ Identity and login
                            (USER, PASS and HELP are always kept)
 State and timing
   --connections N          live Bluetooth connections at start (default 2)
+  --connection-churn N     every N-th "List" a connection comes or goes, by turns
+                           (default 0: never)
   --radios N               local Bluetooth devices (1-4, default 1)
   --reboot-downtime S      seconds away after "Reboot" (default 8)
   --repeater-delay MS      delay of the "mode repeater" reply (default 3000)

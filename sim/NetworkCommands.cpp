@@ -27,6 +27,7 @@ constexpr std::array<LinkSample, 8> kLinkCycle{{
 }};
 
 Reply listConnections(CommandContext& context, const CommandLine&) {
+    context.state.churnConnections();
     std::string text;
     for (auto& connection : context.state.connections) {
         const LinkSample& sample = kLinkCycle[connection.qualityStep % kLinkCycle.size()];

@@ -66,6 +66,8 @@ TEST(CliOptionsTest, FaultsTimingAndProfile) {
                                        "secret",
                                        "--connections",
                                        "0",
+                                       "--connection-churn",
+                                       "5",
                                        "--discovery-junk",
                                        "3",
                                        "--discovery-order",
@@ -91,6 +93,7 @@ TEST(CliOptionsTest, FaultsTimingAndProfile) {
     EXPECT_TRUE(appliance.state.supports("BIND"));
     EXPECT_EQ(appliance.state.password, "secret");
     EXPECT_TRUE(appliance.state.connections.empty());
+    EXPECT_EQ(appliance.state.connectionChurnLists, 5);
     EXPECT_EQ(cli.options.discoveryLayout.junkPrefix.size(), 3u);
     EXPECT_EQ(cli.options.discoveryLayout.recordOrder[0], 8);
     EXPECT_EQ(cli.options.transcriptPath, "/tmp/t.txt");

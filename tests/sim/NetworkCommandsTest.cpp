@@ -99,3 +99,18 @@ TEST_F(NetworkCommandsTest, RepeaterTreeIsMoreThanTwoLevelsDeep) {
     }
     EXPECT_EQ(roots, 1);
 }
+
+TEST_F(NetworkCommandsTest, WithChurnConnectionsComeAndGoByTurns) {
+    sim::SimulatorOptions options = sim::SimulatorOptions::loopback(1);
+    options.appliances[0].state.connectionChurnLists = 2;
+    start(std::move(options));
+    SimClient client = loggedIn();
+    std::vector<std::string> firstIndices;
+    for (int poll = 0; poll < 5; ++poll) {
+        const auto rows = cuts::listingLines(client.exchange("List"));
+        firstIndices.push_back(std::to_string(rows.size()) + ":" +
+                               (rows.empty() ? "" : cuts::splitFields(rows[0], 9)[0]));
+    }
+    // Two at start; the second listing brings index 2 in, the fourth drops index 0.
+    EXPECT_EQ(firstIndices, (std::vector<std::string>{"2:0", "3:0", "3:0", "2:1", "2:1"}));
+}
