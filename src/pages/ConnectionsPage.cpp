@@ -30,19 +30,6 @@ const CDialogResource& ConnectionsPageResource() {
     return resource;
 }
 
-// Turns a list's redraw off for a rebuild, so that it is shown only whole (also when the
-// exchange in between repaints the windows), and on again when the scope ends.
-class CRedrawHold {
-public:
-    explicit CRedrawHold(CListViewCtrl& list) : m_list(list) { m_list.SetRedraw(false); }
-    ~CRedrawHold() { m_list.SetRedraw(true); }
-    CRedrawHold(const CRedrawHold&) = delete;
-    CRedrawHold& operator=(const CRedrawHold&) = delete;
-
-private:
-    CListViewCtrl& m_list;
-};
-
 } // namespace
 
 CConnectionsPage::CConnectionsPage() : CTabPage(ConnectionsPageResource()) {

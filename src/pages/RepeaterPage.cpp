@@ -63,12 +63,11 @@ void CRepeaterPage::LoadRepeaterList() {
     }
     CTreeViewCtrl& tree = Tree();
     // The renderer sees the rebuilt tree once, not every item on its way in.
-    tree.SetRedraw(false);
+    CRedrawHold hold(tree);
     tree.DeleteAllItems();
     for (const CRepeaterLine& line : ParseRepeaterListing(reply))
         AddLine(line);
     m_listNodes.clear();
-    tree.SetRedraw(true);
 }
 
 HTREEITEM CRepeaterPage::ParentItem(const std::string& key) {

@@ -75,3 +75,16 @@ private:
     bool m_bChangedUnseen = false;
     IControlPeer* m_pPeer = nullptr;
 };
+
+// Turns a control's redraw off for a rebuild, so that it is shown only whole (also when an
+// exchange in between repaints the windows), and on again when the scope ends.
+class CRedrawHold {
+public:
+    explicit CRedrawHold(CControl& control) : m_control(control) { m_control.SetRedraw(false); }
+    ~CRedrawHold() { m_control.SetRedraw(true); }
+    CRedrawHold(const CRedrawHold&) = delete;
+    CRedrawHold& operator=(const CRedrawHold&) = delete;
+
+private:
+    CControl& m_control;
+};

@@ -10,6 +10,7 @@
 #include "pages/ConnectionListing.h"
 #include "pages/ConnectionsPage.h"
 #include "pages/InformationPage.h"
+#include "pages/NeighborhoodsPage.h"
 #include "pages/RebootDlg.h"
 #include "pages/RepeaterPage.h"
 #include "sim/Simulator.h"
@@ -91,6 +92,20 @@ TEST_F(PageScreenshotTest, CInformationPage) {
     CInformationPage page;
     Shoot(page, "CInformationPage");
     EXPECT_EQ(page.m_strBtName, simulator.state(0).btName);
+}
+
+TEST_F(PageScreenshotTest, CNeighborhoodsPage) {
+    simulator.updateState(0, [](sim::ApplianceState& state) { state.inquiryRunning = true; });
+    main.m_nFirmwareVersion = 263; // 1.7, the first with the periodic inquiry
+    CNeighborhoodsPage page;
+    page.Create();
+    page.RefreshPage();
+    page.SendMessage(WM_TIMER, 1); // the first tick lists the neighbours
+    RenderToPng(backend, page, "CNeighborhoodsPage");
+    page.DestroyWindow();
+    EXPECT_TRUE(page.m_bTimerRunning);
+    EXPECT_EQ(page.Item<CListViewCtrl>(IDC_NEIGHBOUR_LIST).GetItemCount(),
+              static_cast<int>(simulator.state(0).neighbours.size()));
 }
 
 TEST_F(PageScreenshotTest, CRepeaterPage) {
