@@ -8,9 +8,9 @@ from atspi_steps import StepFailed
 
 TABS = ["Operation Mode", "Bluetooth", "Connections", "Neighborhoods", "Repeater",
         "Velmora42 Information"]
-# What a page asks the appliance when its tab is chosen, last of all; pages that ask
-# nothing have no entry.
-LAST_QUERY = {"Operation Mode": "Mode", "Bluetooth": "Stat", "Velmora42 Information": "Ver"}
+# What a page asks the appliance when its tab is chosen, last of all.
+LAST_QUERY = {"Operation Mode": "Mode", "Bluetooth": "Stat", "Connections": "List",
+              "Neighborhoods": "pinq", "Repeater": "repeater", "Velmora42 Information": "Ver"}
 
 
 def page(window, tab):
@@ -33,8 +33,7 @@ def choose_tab(window, transcript, tab):
     for other in TABS:
         if other != tab and steps.has_state(page(window, other), pyatspi.STATE_SHOWING):
             raise StepFailed("the \"%s\" page still shows under \"%s\"" % (other, tab))
-    if tab in LAST_QUERY:
-        transcript.wait_for_line(mark, LAST_QUERY[tab])
+    transcript.wait_for_line(mark, LAST_QUERY[tab])
     return shown
 
 
