@@ -33,6 +33,9 @@ TEST(AccessibleLabelsTest, InputsTakeTheTextThatLabelsThemOnScreen) {
         At(ControlKind::PushButton, "&Apply", DlgRect(150, 150, 40, 14), 1037),
         At(ControlKind::Edit, "", DlgRect(10, 200, 180, 40), 1036),
         At(ControlKind::Animation, "", DlgRect(200, 200, 16, 16), 1078),
+        At(ControlKind::Static, "Code", DlgRect(10, 250, 30, 8)),
+        At(ControlKind::ComboBox, "", DlgRect(45, 248, 40, 40), 1103),
+        At(ControlKind::ListView, "", DlgRect(10, 262, 180, 40), 1104),
     };
     const std::vector<CAccessibleLabel> labels = AccessibleLabels(controls);
     ASSERT_EQ(labels.size(), controls.size());
@@ -49,6 +52,9 @@ TEST(AccessibleLabelsTest, InputsTakeTheTextThatLabelsThemOnScreen) {
     EXPECT_EQ(labels[11].source, -1);
     EXPECT_EQ(labels[12].text, "Edit"); // nothing labels it: its kind
     EXPECT_EQ(labels[13].text, "Animation");
+    // A label that names the control to its right is not also the label of one below it.
+    EXPECT_EQ(labels[15].text, "Code");
+    EXPECT_EQ(labels[16].text, "List");
 }
 
 class AccessibilityTest : public QtFixture {};

@@ -127,6 +127,10 @@ TEST_F(QtListViewTest, ClicksKeysAndHeaderDoubleClicksGoThroughTheControl) {
     QTest::keyClick(table, Qt::Key_Up);
     EXPECT_EQ(dialog.For(Connections), (Entries{"LVN_ITEMCHANGED 2", "LVN_ITEMCHANGED 1"}));
     EXPECT_TRUE(table->selectionModel()->isRowSelected(1, QModelIndex()));
+    // Space is the keyboard's click on the selected row.
+    dialog.log.clear();
+    QTest::keyClick(table, Qt::Key_Space);
+    EXPECT_EQ(dialog.For(Connections), Entries{"NM_CLICK 1"});
 
     dialog.log.clear();
     QHeaderView* header = table->horizontalHeader();
@@ -143,6 +147,7 @@ TEST_F(QtListViewTest, RowsSelectedThroughTheAccessibilityBusAreSelectedByTheCon
         QAccessible::queryAccessibleInterface(table)->tableInterface();
     ASSERT_TRUE(rows->selectRow(0));
     EXPECT_EQ(list.GetSelectedItem(), 0);
+    EXPECT_TRUE(list.HasFocus());
     // The cell's toggle action, as a screen reader's "select" does.
     rows->cellAt(2, 0)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(list.GetSelectedItem(), 2);

@@ -93,13 +93,16 @@ const CControlTemplate* LabelToTheLeft(const std::vector<CControlTemplate>& cont
     return best;
 }
 
-const CControlTemplate* LabelAbove(const std::vector<CControlTemplate>& controls,
-                                   const CRect& rect) {
+// `taken`: the labels that already name a control to their right; a person reads such a
+// label with that control, not with one below it.
+const CControlTemplate* LabelAbove(const std::vector<CControlTemplate>& controls, const CRect& rect,
+                                   const std::vector<const CControlTemplate*>& taken) {
     const CControlTemplate* best = nullptr;
     int bestGap = INT_MAX;
     int bestShift = INT_MAX;
     for (const CControlTemplate& other : controls) {
         if (other.kind != ControlKind::Static || other.label.empty() ||
+            std::find(taken.begin(), taken.end(), &other) != taken.end() ||
             HorizontalOverlap(other.rect, rect) <= 0 || other.rect.bottom > rect.top + kTolerance)
             continue;
         const int gap = rect.top - other.rect.bottom;
@@ -131,16 +134,21 @@ const CControlTemplate* EnclosingGroup(const std::vector<CControlTemplate>& cont
 } // namespace
 
 std::vector<CAccessibleLabel> AccessibleLabels(const std::vector<CControlTemplate>& controls) {
+    std::vector<const CControlTemplate*> leftLabels(controls.size(), nullptr);
+    for (size_t i = 0; i < controls.size(); ++i)
+        if (LabelledByNeighbour(controls[i].kind))
+            leftLabels[i] = LabelToTheLeft(controls, controls[i].rect);
     std::vector<CAccessibleLabel> labels;
     labels.reserve(controls.size());
-    for (const CControlTemplate& control : controls) {
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const CControlTemplate& control = controls[i];
         if (!LabelledByNeighbour(control.kind)) {
             labels.push_back({control.label.empty() ? KindName(control) : control.label});
             continue;
         }
-        const CControlTemplate* label = LabelToTheLeft(controls, control.rect);
+        const CControlTemplate* label = leftLabels[i];
         if (!label)
-            label = LabelAbove(controls, control.rect);
+            label = LabelAbove(controls, control.rect, leftLabels);
         if (label) {
             labels.push_back({label->label, static_cast<int>(label - controls.data())});
         } else if (const CControlTemplate* group = EnclosingGroup(controls, control.rect)) {

@@ -100,6 +100,10 @@ void CQtListViewPeer::OnNativeSelection() {
         if (!Control() || ControlAs<CListViewCtrl>().HasStyle(ControlStyle::SingleSelection))
             break;
     }
+    // A row picked through the bus takes the focus with it, as the platform's take-focus
+    // selection does, so that the keys for the list (Space, the arrows) act on it next.
+    if (Control() && !shown.empty())
+        Table()->setFocus(Qt::OtherFocusReason);
     Refresh();
 }
 
@@ -235,9 +239,19 @@ bool CQtListViewPeer::OnMouse(QMouseEvent* event) {
 bool CQtListViewPeer::OnKey(const QKeyEvent* event) {
     CListViewCtrl& list = ControlAs<CListViewCtrl>();
     const int count = list.GetItemCount();
+    const int current = list.GetSelectedItem();
+    // Space clicks the selected row (the list itself when there is none), so that what a
+    // click does, such as enabling the Connections page's Disconnect, is there for the
+    // keyboard, and for a screen reader that types it, too.
+    if (event->key() == Qt::Key_Space) {
+        CPoint point;
+        if (current >= 0 && current < Table()->rowCount() && Table()->columnCount() > 0)
+            point = ClientPoint(Table()->visualItemRect(Table()->item(current, 0)).center());
+        list.ClickByUser(current, point);
+        return true;
+    }
     if (count == 0)
         return false;
-    const int current = list.GetSelectedItem();
     const int rowHeight = std::max(1, Table()->verticalHeader()->defaultSectionSize());
     const int page = std::max(1, Table()->viewport()->height() / rowHeight - 1);
     int target = current;
