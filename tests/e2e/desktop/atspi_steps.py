@@ -161,6 +161,18 @@ def cell_text(table, row, column):
     return cell.name if cell is not None else None
 
 
+def select_row(table, row):
+    """A row picked through the Table interface, as an assistive technology does."""
+    wait_for("row %d in \"%s\"" % (row, table.name), lambda: table.queryTable().nRows > row)
+
+    def picked():
+        if not table.queryTable().addRowSelection(row):
+            raise StepFailed("Table.addRowSelection(%d) refused by \"%s\"" % (row, table.name))
+        return table.queryTable().isRowSelected(row)
+
+    wait_for("row %d selected in \"%s\"" % (row, table.name), picked)
+
+
 def expect(what, actual, wanted):
     if actual != wanted:
         raise StepFailed("%s is \"%s\", want \"%s\"" % (what, actual, wanted))
@@ -183,7 +195,7 @@ def close_message_box(app, message):
 
 def press_key(keysym_name):
     """A key press and release, as from the keyboard, to the window with the focus."""
-    keysym = {"Escape": 0xFF1B, "Return": 0xFF0D, "Tab": 0xFF09}[keysym_name]
+    keysym = {"Escape": 0xFF1B, "Return": 0xFF0D, "Tab": 0xFF09, "space": 0x20}[keysym_name]
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
 
 

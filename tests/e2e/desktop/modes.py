@@ -7,18 +7,6 @@ from atspi_steps import StepFailed
 from pages import choose_tab
 
 
-def select_row(table, row):
-    """A row picked through the Table interface, as an assistive technology does."""
-    steps.wait_for("row %d in \"%s\"" % (row, table.name), lambda: table.queryTable().nRows > row)
-
-    def picked():
-        if not table.queryTable().addRowSelection(row):
-            raise StepFailed("Table.addRowSelection(%d) refused by \"%s\"" % (row, table.name))
-        return table.queryTable().isRowSelected(row)
-
-    steps.wait_for("row %d selected in \"%s\"" % (row, table.name), picked)
-
-
 def open_and_cancel(app, owner, button, title, cancel="Cancel"):
     steps.press(owner, "push button", button)
     dialog = steps.wait_for_window(app, title)
@@ -28,7 +16,7 @@ def open_and_cancel(app, owner, button, title, cancel="Cancel"):
 
 def table_dialog(app, dialog, table_name, add_title, modify_title):
     """Add and Modify of a mode dialog's table, each opened and cancelled."""
-    select_row(steps.find(dialog, "table", table_name), 0)
+    steps.select_row(steps.find(dialog, "table", table_name), 0)
     open_and_cancel(app, dialog, "Modify", modify_title)
     open_and_cancel(app, dialog, "Add", add_title)
 

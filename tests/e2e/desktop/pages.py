@@ -79,3 +79,38 @@ def change_bluetooth_setting(window, transcript, appliance):
     steps.wait_for("\"Pairable\" read back by Refresh",
                    lambda: steps.is_checked(pairable) == pairable_now)
     transcript.wait_for_line(mark, "Pair")
+
+
+def drop_a_connection(window, transcript):
+    """The appliance's one connection, picked through the Table interface and clicked with
+    Space (the keyboard's click, which enables Disconnect), dropped; the list is read again at
+    once and shows none."""
+    connections = choose_tab(window, transcript, "Connections")
+    table = steps.find(connections, "table", "List")
+    steps.select_row(table, 0)  # the list takes the focus with the row
+    index = steps.cell_text(table, 0, 1)
+    steps.wait_for("the focus in the connection list",
+                   lambda: steps.has_state(table, pyatspi.STATE_FOCUSED))
+    steps.press_key("space")
+    mark = transcript.count()
+    steps.press(connections, "push button", "Disconnect")
+    transcript.wait_for_line(mark, "disc " + index)
+    transcript.wait_for_line(mark, "List")
+    steps.wait_for("the dropped connection gone", lambda: table.queryTable().nRows == 0)
+
+
+def watch_neighbours(window, transcript):
+    """Start runs the inquiry with what the page read (10 s, 5 s, General); the neighbours the
+    appliance finds fill the list on the page's next ticks; Stop ends it."""
+    page = choose_tab(window, transcript, "Neighborhoods")
+    interval = steps.find(page, "text", "Interval (sec)")
+    steps.wait_for("the interval read", lambda: steps.text_of(interval) == "10")
+    mark = transcript.count()
+    steps.press(page, "push button", "Start")
+    transcript.wait_for_line(mark, "pinq on 10 5 0x9E8B33")
+    table = steps.find(page, "table", "List")
+    steps.wait_for("three neighbours listed", lambda: table.queryTable().nRows == 3)
+    steps.expect("the first neighbour's name", steps.cell_text(table, 0, 2), "Phone-1")
+    mark = transcript.count()
+    steps.press(page, "push button", "Stop")
+    transcript.wait_for_line(mark, "pinq off")

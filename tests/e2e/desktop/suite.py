@@ -88,6 +88,9 @@ def main():
         window = log_in_wrong_then_right(app, transcript, appliance, user, password)
         step = "every tab"
         pages.open_every_tab(window, transcript)
+        step = "Connections and Neighborhoods"
+        pages.drop_a_connection(window, transcript)
+        pages.watch_neighbours(window, transcript)
         step = "Bluetooth settings"
         pages.change_bluetooth_setting(window, transcript, appliance)
         step = "mode dialogs"
