@@ -6,6 +6,7 @@ void CTreeViewCtrl::Reset() {
     CControl::Reset();
     m_items.clear();
     m_images.clear();
+    m_hSelected = 0;
 }
 
 HTREEITEM CTreeViewCtrl::InsertItem(std::string_view text, int image, HTREEITEM parent,
@@ -26,18 +27,39 @@ HTREEITEM CTreeViewCtrl::InsertItem(std::string_view text, int image, HTREEITEM 
 
 bool CTreeViewCtrl::DeleteAllItems() {
     m_items.clear();
+    m_hSelected = 0;
     Changed();
     return true;
 }
 
 bool CTreeViewCtrl::Expand(HTREEITEM handle) {
-    for (Item& item : m_items)
-        if (item.handle == handle) {
-            item.expanded = true;
-            Changed();
-            return true;
-        }
-    return false;
+    Item* item = FindItem(handle);
+    if (!item)
+        return false;
+    item->expanded = true;
+    Changed();
+    return true;
+}
+
+void CTreeViewCtrl::SelectByUser(HTREEITEM handle) {
+    if (handle == m_hSelected || !FindItem(handle))
+        return;
+    m_hSelected = handle;
+    Changed();
+    Notify(TVN_SELCHANGED, handle);
+}
+
+void CTreeViewCtrl::ExpandByUser(HTREEITEM handle, bool expand) {
+    Item* item = FindItem(handle);
+    if (!item || item->expanded == expand)
+        return;
+    item->expanded = expand;
+    Changed();
+    Notify(TVN_ITEMEXPANDED, handle);
+}
+
+CTreeViewCtrl::Item* CTreeViewCtrl::FindItem(HTREEITEM handle) {
+    return const_cast<Item*>(GetItem(handle));
 }
 
 std::vector<HTREEITEM> CTreeViewCtrl::GetChildren(HTREEITEM parent) const {

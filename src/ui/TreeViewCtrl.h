@@ -30,6 +30,8 @@ public:
     bool DeleteAllItems();
     bool Expand(HTREEITEM item);
     int GetCount() const { return static_cast<int>(m_items.size()); }
+    // The selected item, 0 for none.
+    HTREEITEM GetSelectedItem() const { return m_hSelected; }
 
     // Children of `parent` in display order.
     std::vector<HTREEITEM> GetChildren(HTREEITEM parent) const;
@@ -41,8 +43,17 @@ public:
 
     void Reset() override;
 
+    // The operator's input, reported by a renderer or the scripted backend: the state changes
+    // and the owner gets the notification the platform sends (TVN_SELCHANGED,
+    // TVN_ITEMEXPANDED, with the item). An item that does not exist is ignored.
+    void SelectByUser(HTREEITEM item);
+    void ExpandByUser(HTREEITEM item, bool expand);
+
 private:
+    Item* FindItem(HTREEITEM handle);
+
     std::vector<Item> m_items; // in display order among siblings
     std::vector<int> m_images;
     HTREEITEM m_nextHandle = 1;
+    HTREEITEM m_hSelected = 0;
 };

@@ -41,6 +41,7 @@ constexpr int NM_KILLFOCUS = -8;
 constexpr int LVN_ITEMCHANGED = -101;
 constexpr int HDN_ITEMDBLCLICK = -303;
 constexpr int TVN_SELCHANGED = -402;
+constexpr int TVN_ITEMEXPANDED = -406;
 constexpr int TCN_SELCHANGE = -551;
 constexpr int UDN_DELTAPOS = -722;
 constexpr int IPN_FIELDCHANGED = -860;

@@ -11,6 +11,7 @@
 #include "SampleDialogs.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/TabCtrl.h"
+#include "ui/TreeViewCtrl.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ public:
             .Notify(Connections, LVN_ITEMCHANGED, &Self::Notify<Connections, LVN_ITEMCHANGED>)
             .Notify(Connections, NM_CLICK, &Self::Notify<Connections, NM_CLICK>)
             .Notify(Connections, NM_RCLICK, &Self::Notify<Connections, NM_RCLICK>)
-            .Notify(Connections, HDN_ITEMDBLCLICK, &Self::Notify<Connections, HDN_ITEMDBLCLICK>);
+            .Notify(Connections, HDN_ITEMDBLCLICK, &Self::Notify<Connections, HDN_ITEMDBLCLICK>)
+            .Notify(Repeaters, TVN_SELCHANGED, &Self::Notify<Repeaters, TVN_SELCHANGED>)
+            .Notify(Repeaters, TVN_ITEMEXPANDED, &Self::Notify<Repeaters, TVN_ITEMEXPANDED>);
     }
 };
 
@@ -170,6 +173,21 @@ TEST_F(QtListViewTest, TreeShowsItemsInOrderWithImagesAndExpansion) {
     EXPECT_EQ(root->child(0)->text(0).toStdString(), "Station 1");
     EXPECT_EQ(root->child(1)->child(0)->text(0).toStdString(), "Serial device");
     EXPECT_FALSE(root->child(1)->child(0)->icon(0).isNull());
+
+    // Collapsing and selecting, however they come, go through the control.
+    auto& control = dialog.Item<CTreeViewCtrl>(Repeaters);
+    const HTREEITEM rootHandle = control.GetChildren(TVI_ROOT).front();
+    tree->collapseItem(root);
+    EXPECT_FALSE(control.GetItem(rootHandle)->expanded);
+    QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(tree);
+    ASSERT_TRUE(rows->tableInterface()->selectRow(0));
+    EXPECT_EQ(control.GetSelectedItem(), rootHandle);
+    const std::string item = " " + std::to_string(rootHandle);
+    EXPECT_EQ(dialog.For(Repeaters), (Entries{"TVN_ITEMEXPANDED" + item, "TVN_SELCHANGED" + item}));
+    // Code expanding it again notifies nothing.
+    control.Expand(rootHandle);
+    EXPECT_TRUE(root->isExpanded());
+    EXPECT_EQ(dialog.For(Repeaters).size(), 2u);
 }
 
 TEST_F(QtTabTest, MouseClickSelectsAndClicksKeyboardOnlySelects) {

@@ -32,6 +32,10 @@ inline std::string CodeName(int code) {
         return "HDN_ITEMDBLCLICK";
     case TCN_SELCHANGE:
         return "TCN_SELCHANGE";
+    case TVN_SELCHANGED:
+        return "TVN_SELCHANGED";
+    case TVN_ITEMEXPANDED:
+        return "TVN_ITEMEXPANDED";
     case UDN_DELTAPOS:
         return "UDN_DELTAPOS";
     default:
