@@ -1,9 +1,9 @@
 #include "modes/ModePage.h"
 
-#include "session/ManagerWindow.h"
 #include "modes/RepeaterModeDlg.h"
 #include "modes/SerialHubModeDlg.h"
 #include "modes/SerialPortDlg.h"
+#include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
 #include "ui/Text.h"
 

@@ -137,7 +137,7 @@ bool CBluetoothPage::QuerySettings(bool withLinkTimeout) {
         if (query.take == &CBluetoothPage::TakeLinkTimeout && !withLinkTimeout)
             continue;
         const std::string reply = GetManagerWindow().SendCommandOrReconnect(*this, query.command, 0,
-                                                      query.timeoutMessage);
+                                                                            query.timeoutMessage);
         if (reply.empty())
             return false;
         const std::string stripped = StripLineEnd(reply);
@@ -214,8 +214,8 @@ void CBluetoothPage::OnRefresh() {
 void CBluetoothPage::LoadLocalDevices() {
     auto& list = Item<CListViewCtrl>(IDC_BT_LOCAL_DEVICES);
     list.DeleteAllItems();
-    const std::string reply =
-        GetManagerWindow().SendCommandOrReconnect(*this, "Stat\r\n", 1, "Get Stat is timeout. Check Velmora42 and Try again.");
+    const std::string reply = GetManagerWindow().SendCommandOrReconnect(
+        *this, "Stat\r\n", 1, "Get Stat is timeout. Check Velmora42 and Try again.");
     if (reply.empty())
         return;
     if (Left(reply, 4) == "-ERR") {
@@ -261,7 +261,8 @@ void CBluetoothPage::SetSecurity(const std::string& security) {
 
 bool CBluetoothPage::Set(const std::string& command, const char* timeoutMessage,
                          const char* failureMessage) {
-    const std::string reply = GetManagerWindow().SendCommandOrReconnect(*this, command, 0, timeoutMessage);
+    const std::string reply =
+        GetManagerWindow().SendCommandOrReconnect(*this, command, 0, timeoutMessage);
     if (reply.empty())
         return false;
     UpdateData(false);

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "session/ManagerWindow.h"
 #include "pages/BluetoothPage.h"
 #include "pages/RebootDlg.h"
+#include "session/ManagerWindow.h"
 #include "ui/Application.h"
 #include "ui/DataExchange.h"
 #include "ui/Text.h"

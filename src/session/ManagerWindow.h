@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "session/SearchDlg.h"
 #include "protocol/CommandEngine.h"
 #include "protocol/ControlSocket.h"
 #include "protocol/ICommandLog.h"
 #include "protocol/IControlSocketListener.h"
 #include "protocol/ISocketWatch.h"
 #include "protocol/LogPaneText.h"
+#include "session/SearchDlg.h"
 #include "ui/Dialog.h"
 #include "ui/EditCtrl.h"
 
@@ -47,8 +47,8 @@ public:
     // SendCommand; on a time-out (empty reply) `owner` shows `timeoutMessage` and WM_RECONNECT
     // is posted to this window, so the connection is replaced once the handler has returned.
     // Returns the reply, empty after a time-out. Blocks as SendCommand does.
-    std::string SendCommandOrReconnect(CDialog& owner, std::string_view command,
-                                       int timeoutSeconds, std::string_view timeoutMessage);
+    std::string SendCommandOrReconnect(CDialog& owner, std::string_view command, int timeoutSeconds,
+                                       std::string_view timeoutMessage);
     // Appends raw text to the log pane, emptying it whole once it holds more than 500 lines.
     void AppendLog(std::string_view text) override;
     // Empties the log pane.

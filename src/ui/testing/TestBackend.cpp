@@ -181,8 +181,8 @@ void CTestBackend::WaitWithoutInput(int ms) {
     if (ms <= 0)
         return;
     if (m_dRealTimeScale > 0)
-        std::this_thread::sleep_for(std::chrono::microseconds(
-            static_cast<long long>(ms * 1000.0 * m_dRealTimeScale)));
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(static_cast<long long>(ms * 1000.0 * m_dRealTimeScale)));
     m_now += static_cast<std::uint64_t>(ms);
     RepaintNow();
 }
@@ -193,8 +193,7 @@ void CTestBackend::RepaintNow() {
         m_onRepaint();
 }
 
-std::unique_ptr<IReadWatch> CTestBackend::WatchReadable(int fd,
-                                                        std::function<void()> onReadable) {
+std::unique_ptr<IReadWatch> CTestBackend::WatchReadable(int fd, std::function<void()> onReadable) {
     auto watch = std::make_shared<Watch>(Watch{fd, true, std::move(onReadable)});
     m_watches.push_back(watch);
     return std::make_unique<WatchHandle>(*this, watch);
