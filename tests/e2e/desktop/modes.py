@@ -3,7 +3,6 @@ applied, with the dialogs that come on the way, and every mode's Advanced Config
 dialog opened and closed, with the Add and Modify dialogs of the Server and Client tables."""
 
 import atspi_steps as steps
-from atspi_steps import StepFailed
 from pages import choose_tab
 
 
