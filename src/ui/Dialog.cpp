@@ -324,7 +324,25 @@ void CDialog::SendNotification(const CNotification& notification) {
     Dispatch(sent);
 }
 
+namespace {
+
+class CBusyScope {
+public:
+    explicit CBusyScope(int& depth) : m_depth(depth) { ++m_depth; }
+    ~CBusyScope() { --m_depth; }
+    CBusyScope(const CBusyScope&) = delete;
+    CBusyScope& operator=(const CBusyScope&) = delete;
+
+private:
+    int& m_depth;
+};
+
+} // namespace
+
 void CDialog::Dispatch(const CMessage& message) {
+    if (message.message == WM_TIMER && IsBusy())
+        return;
+    CBusyScope busy(m_nBusy);
     const bool control = message.message == WM_COMMAND || message.message == WM_NOTIFY;
     for (const CMessageMapEntry& entry : m_messageMap) {
         if (entry.message != message.message)
@@ -353,6 +371,7 @@ void CDialog::KillTimer(UINT id) {
 }
 
 int CDialog::MessageBox(std::string_view text, UINT type) {
+    CBusyScope busy(m_nBusy);
     return Application().Backend().MessageBox(this, text, Application().GetAppName(), type);
 }
 

@@ -82,8 +82,13 @@ public:
     // Runs the message-map entry for `message`, or the default handling.
     void Dispatch(const CMessage& message);
 
+    // WM_TIMER with `id` every `elapse` ms until killed. A tick is dropped while the dialog
+    // IsBusy, so one that falls due inside a nested loop (a box it shows, a modal dialog one
+    // of its handlers opened) does not run its reload again; the next tick goes on as usual.
     void SetTimer(UINT id, UINT elapse);
     void KillTimer(UINT id);
+    // Whether a handler of this dialog is on the stack or a message box it owns is open.
+    bool IsBusy() const { return m_nBusy > 0; }
 
     // A message box owned by this dialog, captioned with the application name.
     int MessageBox(std::string_view text, UINT type = MB_OK);
@@ -141,4 +146,5 @@ private:
     bool m_bModal = false;
     bool m_bEnded = false;
     bool m_bVisible = false;
+    int m_nBusy = 0; // handlers of this dialog on the stack, message boxes it owns open
 };

@@ -89,10 +89,12 @@ TEST_F(NeighborhoodsPageTest, StartRunsTheInquiryAndEveryTickReloadsTheNeighbour
         EXPECT_TRUE(Enabled(dlg, IDC_INQUIRY_STOP));
         EXPECT_TRUE(page.m_bTimerRunning);
 
-        // A second query while the timer runs starts no second one: one reload per tick.
+        // A second query while the timer runs starts no second one: the ticks keep their pace
+        // (a timer set again would start its period afresh).
+        backend.AdvanceClock(1000);
         page.QueryPeriodicInquiry();
         TakeSent();
-        backend.AdvanceClock(2000);
+        backend.AdvanceClock(1000);
         EXPECT_EQ(TakeSent(), Lines{"ngbrh\r\n"});
         EXPECT_EQ(Shown(dlg), (Lines{"00:0B:CE:40:00:01|0x5A020C|Phone-1"}));
         // Failed reloads are silent and keep the last good list.

@@ -222,6 +222,36 @@ TEST_F(DialogTest, TimersFireOnTheVirtualClockAfterPostedMessages) {
     dialog.DoModal();
 }
 
+// A message box is a nested loop: posted messages and ticks run inside it, except the ticks
+// of the dialog whose box it is, which resume once it is answered.
+TEST_F(DialogTest, AMessageBoxRunsWhatFallsDueButHoldsItsOwnersTicks) {
+    CSampleDlg other;
+    ASSERT_TRUE(other.Create());
+    other.SetTimer(1, 2000);
+    other.m_events.clear();
+    backend.OnModal(IDD_SAMPLE, [&](CDialog& d) {
+        dialog.m_events.clear();
+        d.SetTimer(2, 2000);
+        d.PostMessage(WM_USER + 7);
+        std::vector<std::string> seenInBox;
+        backend.OnMessageBox([&](std::string_view) {
+            seenInBox = dialog.m_events; // what was posted, before the operator acts
+            backend.AdvanceClock(5000);
+            return IDCANCEL;
+        });
+        EXPECT_EQ(d.MessageBox("Wait"), IDCANCEL);
+        EXPECT_EQ(seenInBox, std::vector<std::string>{"private"});
+        EXPECT_EQ(dialog.m_events, std::vector<std::string>{"private"});
+        EXPECT_EQ(other.m_events, (std::vector<std::string>{"timer:1", "timer:1"}));
+        EXPECT_EQ(backend.MostOpenMessageBoxes(), 1);
+        backend.AdvanceClock(1000);
+        EXPECT_EQ(dialog.m_events, (std::vector<std::string>{"private", "timer:2"}));
+        d.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
+    other.DestroyWindow();
+}
+
 TEST_F(DialogTest, NothingIsDispatchedWhileBlocked) {
     backend.OnModal(IDD_SAMPLE, [&](CDialog& d) {
         dialog.m_events.clear();

@@ -87,10 +87,19 @@ void CTestBackend::WindowChanged(CDialog&) {}
 int CTestBackend::MessageBox(CDialog*, std::string_view text, std::string_view caption, UINT) {
     m_messageBoxes.emplace_back(text);
     m_captions.emplace_back(caption);
-    if (m_messageBoxAnswers.empty())
-        return IDOK;
-    const int answer = m_messageBoxAnswers.front();
-    m_messageBoxAnswers.pop_front();
+    int answer = IDOK;
+    if (!m_messageBoxAnswers.empty()) {
+        answer = m_messageBoxAnswers.front();
+        m_messageBoxAnswers.pop_front();
+    }
+    ++m_nOpenBoxes;
+    m_nMostOpenBoxes = std::max(m_nMostOpenBoxes, m_nOpenBoxes);
+    // The box's own loop: what waits is delivered before the operator gets to answer.
+    if (!m_bBlocked)
+        RunUntil(m_now);
+    if (m_boxScript)
+        answer = m_boxScript(text);
+    --m_nOpenBoxes;
     return answer;
 }
 
@@ -155,14 +164,18 @@ void CTestBackend::Pump() {
 }
 
 void CTestBackend::AdvanceClock(std::uint64_t ms) {
-    const std::uint64_t target = m_now + ms;
+    RunUntil(m_now + ms);
+}
+
+void CTestBackend::RunUntil(std::uint64_t target) {
     Pump();
     for (;;) {
         auto next = std::min_element(m_timers.begin(), m_timers.end(),
                                      [](const Timer& a, const Timer& b) { return a.due < b.due; });
         if (next == m_timers.end() || next->due > target)
             break;
-        m_now = next->due;
+        // A box opened by an earlier tick may have moved the clock past this one already.
+        m_now = std::max(m_now, next->due);
         next->due += std::max<UINT>(next->period, 1);
         const int hwnd = next->hwnd;
         CMessage tick;
@@ -173,7 +186,7 @@ void CTestBackend::AdvanceClock(std::uint64_t ms) {
             dialog->Dispatch(tick);
         Pump();
     }
-    m_now = target;
+    m_now = std::max(m_now, target);
     Pump();
 }
 

@@ -10,9 +10,11 @@
 #include "ui/Backend.h"
 
 // The scripted headless backend the tests drive. Modal dialogs are answered by scripts the
-// test registers by resource id; message boxes are recorded (and answered, IDOK unless told
-// otherwise); timers run on a virtual clock that only AdvanceClock moves; posted messages
-// wait until Pump. An unscripted modal dialog fails the test, naming the dialog.
+// test registers by resource id; message boxes are recorded and run a nested loop as on the
+// platform: posted messages and the ticks due are delivered inside them before they are
+// answered (IDOK unless told otherwise); timers run on a virtual clock that only AdvanceClock
+// (and the waits without input) move; posted messages wait until Pump. An unscripted modal
+// dialog fails the test, naming the dialog.
 class CTestBackend : public IUiBackend {
 public:
     using Script = std::function<void(CDialog&)>;
@@ -34,6 +36,14 @@ public:
     void ClearMessageBoxes();
     // The next message box returns `result` instead of IDOK.
     void AnswerNextMessageBox(int result) { m_messageBoxAnswers.push_back(result); }
+    // What the operator does while a box with `text` is open, until replaced: it runs inside
+    // the box, after what was due when the box opened, and may move the clock (the ticks then
+    // due fire inside the box, which may open more boxes); it returns the button pressed.
+    using BoxScript = std::function<int(std::string_view text)>;
+    void OnMessageBox(BoxScript script) { m_boxScript = std::move(script); }
+    // Message boxes open now, and the most that were ever open at once.
+    int OpenMessageBoxes() const { return m_nOpenBoxes; }
+    int MostOpenMessageBoxes() const { return m_nMostOpenBoxes; }
 
     // The next popup menu returns `id` (0 = dismissed, the default).
     void AnswerNextPopupMenu(UINT id) { m_popupAnswers.push_back(id); }
@@ -93,6 +103,9 @@ private:
     Script TakeScript(int resourceId);
     void PollWatches();
     void DropTimers(int hwnd);
+    // Fires the timers due up to `target` in time order, posted messages first; the clock
+    // ends at `target`.
+    void RunUntil(std::uint64_t target);
 
     std::map<int, Script> m_scripts;
     std::map<int, std::deque<Script>> m_nextScripts;
@@ -100,6 +113,9 @@ private:
     std::vector<std::string> m_messageBoxes;
     std::vector<std::string> m_captions;
     std::deque<int> m_messageBoxAnswers;
+    BoxScript m_boxScript;
+    int m_nOpenBoxes = 0;
+    int m_nMostOpenBoxes = 0;
     std::deque<UINT> m_popupAnswers;
     std::vector<std::vector<CMenuItem>> m_popupMenus;
     std::vector<Timer> m_timers;
