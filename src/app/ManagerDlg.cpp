@@ -144,6 +144,7 @@ void CManagerDlg::OnControlConnectionReplaced() {
 // Once the window is closing (the appliance went away while a dialog was open, and the page
 // behind it then timed out on the dead connection) there is nothing to reconnect for.
 void CManagerDlg::OnReconnect() {
+    ReconnectStarted();
     // A time-out inside the search dialog's own login posts this while the dialog is open:
     // the open dialog already lets the operator search again.
     if (IsEnded() || m_searchDlg.GetSafeHwnd() != 0)

@@ -33,6 +33,8 @@ public:
     // A new connection may lead to another appliance: the Bluetooth page forgets the name,
     // PIN code and MaxDT it held.
     void OnControlConnectionReplaced() override;
+    // Stops the Connections and Neighborhoods pages' timers, where they run.
+    void StopPageTimers() override;
 
     // The index of the tab that the last tab click refreshed (-1: none yet).
     int m_nCurTab = -1;
@@ -44,6 +46,4 @@ private:
     void OnReconnect();
     void OnRelogin();
     void OnSysCommand(UINT id);
-    // Stops the Connections and Neighborhoods pages' timers, where they run.
-    void StopPageTimers();
 };

@@ -193,6 +193,9 @@ void CModePage::OnAdvancedConfiguration() {
 
 void CModePage::OnSearch() {
     CManagerWindow& main = GetManagerWindow();
+    // A reload still polling under this page (a tab changed with the keys stops no timer)
+    // would talk to a connection the search replaces, and a failed login there deletes it.
+    main.StopPageTimers();
     if (main.m_searchDlg.DoModal() == IDOK)
         main.RecreatePages(); // this page is replaced now: touch nothing of it afterwards
 }

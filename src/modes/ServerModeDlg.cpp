@@ -94,8 +94,7 @@ bool CServerModeDlg::ReadSettings() {
     if (main.IsCommandSupported("PRSV")) {
         const std::string keep = main.SendCommand("prsv\r\n", 1);
         if (Find(keep, "+OK") < 0) {
-            MessageBox(kGetPortTimeout);
-            main.PostMessage(WM_RECONNECT);
+            main.ReportAndReconnect(*this, kGetPortTimeout);
             return false;
         }
         m_bNoDisconnect = Find(keep, "off") >= 0 ? 0 : 1;
@@ -144,8 +143,8 @@ void CServerModeDlg::OnApply() {
     CManagerWindow& main = GetManagerWindow();
     const std::string port = main.SendCommand("Port " + m_strDataPort + "\r\n", 1);
     if (Find(port, "+OK") < 0) {
-        MessageBox("Set Port Number is timeout. Check Velmora42 and Try again.");
-        main.PostMessage(WM_RECONNECT);
+        main.ReportAndReconnect(*this,
+                                "Set Port Number is timeout. Check Velmora42 and Try again.");
         return;
     }
     // The two settings after the port are independent of it: a refusal is told and Apply

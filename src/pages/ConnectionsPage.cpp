@@ -76,6 +76,7 @@ void CConnectionsPage::LoadConnections() {
         reply = GetManagerWindow().SendCommand("List\r\n", 1);
         if (!reply.empty() && Left(reply, 4) != "-ERR")
             end = ShowListing(ParseConnectionListing(reply));
+        SelectChosenConnection();
     }
     if (reply.empty()) {
         if (m_bTimerRunning) {
@@ -83,7 +84,7 @@ void CConnectionsPage::LoadConnections() {
             m_bTimerRunning = false;
         }
         MessageBox("Get Information is timeout. Check Velmora42 and Try again.");
-        GetManagerWindow().PostMessage(WM_CLOSE);
+        GetManagerWindow().RequestClose();
     } else if (Left(reply, 4) == "-ERR") {
         MessageBox("Get Information is Failed. Try again");
     } else if (end == ListingEnd::Imperfect) {
@@ -104,6 +105,24 @@ ListingEnd CConnectionsPage::ShowListing(const CConnectionListing& listing) {
     return listing.end;
 }
 
+// Every reload rebuilds the rows, so a row position means another connection afterwards:
+// Disconnect must act on the connection that was chosen, or on none.
+void CConnectionsPage::SelectChosenConnection() {
+    if (!m_bChosen)
+        return;
+    CListViewCtrl& list = List();
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        if (list.GetItemText(row, 1) == m_strChosenIdx) {
+            list.SetItemSelected(row, true);
+            m_nSelItem = row;
+            return;
+        }
+    }
+    m_nSelItem = -1;
+    m_bChosen = false;
+    GetDlgItem(IDC_CONNECTION_DISCONNECT)->EnableWindow(false);
+}
+
 // Both empty the list inside LoadConnections, with its redraw off, so that the old rows stay
 // on screen until the new ones are all there.
 void CConnectionsPage::OnTimer(UINT) {
@@ -116,6 +135,8 @@ void CConnectionsPage::OnRefresh() {
 
 void CConnectionsPage::OnItemChangedList(const CNotification& notification) {
     m_nSelItem = notification.item;
+    m_bChosen = notification.item >= 0 && notification.item < List().GetItemCount();
+    m_strChosenIdx = m_bChosen ? List().GetItemText(notification.item, 1) : std::string();
 }
 
 void CConnectionsPage::OnClickList() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "ui/TabPage.h"
 
 class CListViewCtrl;
@@ -35,16 +37,24 @@ public:
 
     // Whether the page's timer 1 runs; the main window sets and clears it.
     bool m_bTimerRunning = false;
-    // The row whose state changed last, -1 before any.
+    // The row whose state changed last, -1 before any; after each reload the row that holds
+    // the connection it held, or -1 when that connection is gone.
     int m_nSelItem = -1;
 
 private:
     CListViewCtrl& List() const;
     // Adds the listing's rows to the emptied list; returns how the listing ended.
     ListingEnd ShowListing(const CConnectionListing& listing);
+    // Selects again the row of the connection the operator chose, which a reload has moved
+    // or taken away; without it nothing is selected and Disconnect is off.
+    void SelectChosenConnection();
     void OnTimer(UINT id);
     void OnRefresh();
     void OnDisconnect();
     void OnItemChangedList(const CNotification& notification);
     void OnClickList();
+
+    // The index ("idx" column) of the connection in row m_nSelItem when it was recorded.
+    std::string m_strChosenIdx;
+    bool m_bChosen = false;
 };

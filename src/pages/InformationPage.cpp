@@ -136,8 +136,7 @@ void CInformationPage::OnReboot() {
         main.PostMessage(WM_RELOGIN);
         break;
     case Reconnection::NotBack:
-        MessageBox("Reboot is failed");
-        main.PostMessage(WM_RECONNECT);
+        main.ReportAndReconnect(*this, "Reboot is failed");
         break;
     case Reconnection::NoSocket: // the system gave no socket: nothing more to do
         break;

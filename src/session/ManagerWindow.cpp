@@ -38,11 +38,20 @@ std::string CManagerWindow::SendCommandOrReconnect(CDialog& owner, std::string_v
                                                    int timeoutSeconds,
                                                    std::string_view timeoutMessage) {
     std::string reply = SendCommand(command, timeoutSeconds);
-    if (reply.empty()) {
-        owner.MessageBox(timeoutMessage);
-        PostMessage(WM_RECONNECT);
-    }
+    if (reply.empty())
+        ReportAndReconnect(owner, timeoutMessage);
     return reply;
+}
+
+void CManagerWindow::ReportAndReconnect(CDialog& owner, std::string_view message) {
+    m_bReconnectAsked = true;
+    owner.MessageBox(message);
+    PostMessage(WM_RECONNECT);
+}
+
+void CManagerWindow::RequestClose() {
+    if (!m_bReconnectAsked)
+        PostMessage(WM_CLOSE);
 }
 
 void CManagerWindow::AppendLog(std::string_view text) {
@@ -75,16 +84,14 @@ bool CManagerWindow::Login() {
     }
     std::string reply1 = SendCommand("User " + m_strUserID + "\r\n", 0);
     if (reply1.empty()) {
-        MessageBox("Get UserID is timeout. Check Velmora42 and Try again.");
-        PostMessage(WM_RECONNECT);
+        ReportAndReconnect(*this, "Get UserID is timeout. Check Velmora42 and Try again.");
         return false;
     }
     reply1 = Left(reply1, Length(reply1) - 2);
     // The password goes to the appliance as typed but never into the log pane.
     std::string reply2 = SendCommand("Pass " + m_strPassword + "\r\n", 0, "Pass ********\r\n");
     if (reply2.empty()) {
-        MessageBox("Get Password is timeout. Check Velmora42 and Try again.");
-        PostMessage(WM_RECONNECT);
+        ReportAndReconnect(*this, "Get Password is timeout. Check Velmora42 and Try again.");
         return false;
     }
     reply2 = Left(reply2, Length(reply2) - 2);

@@ -49,6 +49,20 @@ public:
     // Returns the reply, empty after a time-out. Blocks as SendCommand does.
     std::string SendCommandOrReconnect(CDialog& owner, std::string_view command, int timeoutSeconds,
                                        std::string_view timeoutMessage);
+    // Shows `message` (a time-out, a failed reconnection) in a box of `owner`, then posts
+    // WM_RECONNECT.
+    // The reconnection counts as asked for from before the box opens, so a close request made
+    // meanwhile (by a tick inside the box) does not overtake it.
+    void ReportAndReconnect(CDialog& owner, std::string_view message);
+    // Posts WM_CLOSE, which ends the application, unless a reconnection is asked for and has
+    // not run yet: the search it opens is then the way on.
+    void RequestClose();
+    // Called by WM_RECONNECT's handler as it starts.
+    void ReconnectStarted() { m_bReconnectAsked = false; }
+    bool IsReconnectAsked() const { return m_bReconnectAsked; }
+    // Stops the page timers (the Connections and Neighborhoods reloads); a tab click starts
+    // them again.
+    virtual void StopPageTimers() {}
     // Appends raw text to the log pane, emptying it whole once it holds more than 500 lines.
     void AppendLog(std::string_view text) override;
     // Empties the log pane.
@@ -109,6 +123,7 @@ private:
     CLogPaneText m_log;
     IChannel* m_pChannel = nullptr;
     std::unique_ptr<IReadWatch> m_pWatch;
+    bool m_bReconnectAsked = false;
 };
 
 // The application's main window; only valid while it exists.

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "ApplianceFixtures.h"
+#include "modes/ModePage.h"
+#include "pages/BluetoothPage.h"
 #include "pages/ConnectionListing.h"
 #include "pages/ConnectionsPage.h"
+#include "session/ManagerWindow.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"
 
@@ -156,6 +159,168 @@ TEST_F(ConnectionsPageTest, AListTimeOutStopsTheTimerAndClosesTheApplication) {
         backend.Pump();
         EXPECT_TRUE(dlg.IsEnded());
         EXPECT_EQ(SearchRuns(), 1);
+    });
+}
+
+// Every reload rebuilds the rows, so Disconnect must follow the connection the operator
+// picked, not the row position it had.
+TEST_F(ConnectionsPageTest, DisconnectActsOnTheChosenConnectionAfterEveryReload) {
+    const std::string kRow[] = {"0|0|9101|a|A|0|0|230|0\r\n", "1|0|9102|b|B|0|0|230|0\r\n",
+                                "2|0|9103|c|C|0|0|230|0\r\n"};
+    replies["List\r\n"] = kRow[0] + kRow[1] + kRow[2] + "+OK\r\n";
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& page = OpenPage(dlg);
+        CListViewCtrl& list = List(page);
+        CControl& disconnect = *page.GetDlgItem(IDC_CONNECTION_DISCONNECT);
+
+        // Connection 0 dropped: the reload lists 1 and 2, and nothing is chosen any more.
+        SelectRow(page, IDC_CONNECTION_LIST, 0);
+        TakeSent();
+        replies["List\r\n"] = kRow[1] + kRow[2] + "+OK\r\n";
+        ClickButton(page, IDC_CONNECTION_DISCONNECT);
+        EXPECT_EQ(TakeSent(), (Lines{"disc 0\r\n", "List\r\n"}));
+        EXPECT_EQ(list.GetSelectedItem(), -1);
+        EXPECT_EQ(page.m_nSelItem, -1);
+        EXPECT_FALSE(disconnect.IsWindowEnabled());
+
+        // Connection 2 chosen in row 1; a tick after row 0 went away shows it in row 0.
+        SelectRow(page, IDC_CONNECTION_LIST, 1);
+        replies["List\r\n"] = kRow[2] + "+OK\r\n";
+        backend.AdvanceClock(2000);
+        EXPECT_EQ(list.GetSelectedItem(), 0);
+        EXPECT_EQ(page.m_nSelItem, 0);
+        TakeSent();
+        replies["disc 2\r\n"] = "-ERR busy\r\n";
+        ClickButton(page, IDC_CONNECTION_DISCONNECT);
+        EXPECT_EQ(TakeSent(), Lines{"disc 2\r\n"});
+        EXPECT_EQ(TakeMessageBoxes(), Lines{"Disconnection is Failed. Try again"});
+
+        // Gone by the next tick (dropped from the other side): nothing to act on.
+        replies["List\r\n"] = kRow[0] + "+OK\r\n";
+        backend.AdvanceClock(2000);
+        EXPECT_EQ(list.GetSelectedItem(), -1);
+        EXPECT_FALSE(disconnect.IsWindowEnabled());
+    });
+}
+
+// Ticks fall due while the page's box is open, as they do on the desktop; the page reloads
+// again only once the operator has closed it.
+TEST_F(ConnectionsPageTest, NoReloadWhileThePagesBoxIsOpen) {
+    const struct {
+        const char* listing;
+        const char* message;
+    } kFaults[] = {
+        {"-ERR busy\r\n", "Get Information is Failed. Try again"},
+        {"0|0|9101|a|A|0|0|230|0\r\n1|0", " Get Status is imperfect. Try again"},
+    };
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& page = OpenPage(dlg);
+        for (const auto& fault : kFaults) {
+            SCOPED_TRACE(fault.message);
+            replies["List\r\n"] = fault.listing;
+            int boxes = 0;
+            size_t sentInBox = 0;
+            backend.OnMessageBox([&](std::string_view) {
+                if (++boxes == 1) { // the operator reads the first box for 7 s
+                    const size_t before = channel.Sent().size();
+                    backend.AdvanceClock(7000);
+                    sentInBox = channel.Sent().size() - before;
+                }
+                return IDOK;
+            });
+            // Opened by the tab click the first time, by Refresh the second.
+            if (&fault == &kFaults[0]) {
+                ClickTab(dlg, IDC_PAGE_TAB, CPageTabCtrl::kMode);
+                OpenPage(dlg);
+            } else {
+                ClickButton(page, IDC_CONNECTION_REFRESH);
+            }
+            EXPECT_EQ(TakeMessageBoxes(), Lines{fault.message});
+            EXPECT_EQ(sentInBox, 0u);
+            EXPECT_EQ(backend.MostOpenMessageBoxes(), 1);
+            TakeSent();
+            backend.AdvanceClock(2000); // the first tick after the box
+            EXPECT_EQ(TakeSent(), Lines{"List\r\n"});
+            EXPECT_EQ(TakeMessageBoxes(), Lines{fault.message});
+        }
+    });
+}
+
+TEST_F(ConnectionsPageTest, ADisconnectTimeOutReconnectsThoughTheListingTimesOutToo) {
+    replies["List\r\n"] = "3|0|9101|a|A|0|0|230|0\r\n+OK\r\n";
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& page = OpenPage(dlg);
+        SelectRow(page, IDC_CONNECTION_LIST, 0);
+        replies["disc 3\r\n"] = "";
+        replies["List\r\n"] = "";
+        backend.OnMessageBox([&](std::string_view) {
+            backend.AdvanceClock(2000);
+            return IDOK;
+        });
+        const int searches = SearchRuns();
+        TakeSent();
+        ClickButton(page, IDC_CONNECTION_DISCONNECT);
+        EXPECT_EQ(TakeSent(), Lines{"disc 3\r\n"});
+        EXPECT_EQ(TakeMessageBoxes(),
+                  Lines{"Disconnection is timeout. Check Velmora42 and Try again."});
+        backend.Pump();
+        EXPECT_EQ(SearchRuns(), searches + 1);
+        EXPECT_FALSE(dlg.IsEnded());
+    });
+}
+
+// A tab changed with the keys leaves the reloads running under another page.
+TEST_F(ConnectionsPageTest, AReconnectionAskedForIsNotOvertakenByTheListingsClose) {
+    replies["List\r\n"] = "+OK\r\n";
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& page = OpenPage(dlg);
+        dlg.m_tabCtrl.SelectByKeyboard(CPageTabCtrl::kBluetooth);
+        EXPECT_TRUE(backend.HasTimer(page, 1));
+        replies["BTName\r\n"] = "";
+        replies["List\r\n"] = "";
+        backend.OnMessageBox([&](std::string_view text) {
+            if (text.starts_with("Get Bluetooth"))
+                backend.AdvanceClock(2000); // the Connections tick times out inside the box
+            return IDOK;
+        });
+        const int searches = SearchRuns();
+        ClickButton(dlg.m_tabCtrl.BluetoothPage(), IDC_BT_REFRESH);
+        EXPECT_EQ(TakeMessageBoxes(),
+                  (Lines{"Get Bluetooth Information is timeout. Check Velmora42 and Try again.",
+                         "Get Information is timeout. Check Velmora42 and Try again."}));
+        backend.Pump();
+        EXPECT_EQ(SearchRuns(), searches + 1);
+        EXPECT_FALSE(dlg.IsEnded());
+    });
+}
+
+TEST_F(ConnectionsPageTest, SearchFromTheModePageStopsTheReloadsBeforeTheSearchOpens) {
+    replies["List\r\n"] = "+OK\r\n";
+    Run([&](CManagerDlg& dlg) {
+        CConnectionsPage& page = OpenPage(dlg);
+        dlg.m_tabCtrl.SelectByKeyboard(CPageTabCtrl::kMode);
+        size_t sentInSearch = 0;
+        backend.OnNextModal(IDD_SEARCH, [&](CDialog& search) {
+            // A failed login deletes the connection; the operator stays in the dialog.
+            CManagerWindow& main = GetManagerWindow();
+            main.AttachChannel(nullptr);
+            main.DeleteControlSocket();
+            const size_t before = channel.Sent().size();
+            backend.AdvanceClock(6000);
+            sentInSearch = channel.Sent().size() - before;
+            main.AttachChannel(&channel);
+            search.EndDialog(IDCANCEL);
+        });
+        ClickButton(dlg.m_tabCtrl.ModePage(), IDC_MODE_SEARCH);
+        EXPECT_EQ(sentInSearch, 0u);
+        EXPECT_TRUE(TakeMessageBoxes().empty());
+        backend.Pump();
+        EXPECT_FALSE(dlg.IsEnded());
+        EXPECT_FALSE(backend.HasTimer(page, 1));
+        // The tab clicks start them again.
+        ClickTab(dlg, IDC_PAGE_TAB, CPageTabCtrl::kMode);
+        ClickTab(dlg, IDC_PAGE_TAB, CPageTabCtrl::kConnections);
+        EXPECT_TRUE(backend.HasTimer(page, 1));
     });
 }
 
