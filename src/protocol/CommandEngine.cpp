@@ -33,13 +33,21 @@ std::string CCommandEngine::ReadGreeting(IChannel& channel) {
     return std::string(ReadText(channel, kGreetingLimit));
 }
 
-// Unasked text and late pieces of earlier replies are logged here, never put in a reply.
+// Unasked text and late pieces of earlier replies are logged here, never put in a reply: the
+// drain reads until nothing waits (the tail of a listing longer than ten reads is often
+// several reads long), each read logged as it comes, at most kDrainLimit bytes.
 void CCommandEngine::Drain(IChannel& channel) {
-    if (channel.WaitReadable(0) != WaitResult::Readable)
-        return;
-    const std::string_view unasked = ReadText(channel, kReadLimit);
-    if (!unasked.empty())
-        m_log.AppendLog(unasked);
+    int drained = 0;
+    while (drained < kDrainLimit && channel.WaitReadable(0) == WaitResult::Readable) {
+        int bytesRead = 0;
+        const std::string_view unasked =
+            ReadText(channel, std::min(kReadLimit, kDrainLimit - drained), &bytesRead);
+        if (bytesRead == 0)
+            return; // end of stream or a failed read: nothing more will come out now
+        if (!unasked.empty())
+            m_log.AppendLog(unasked);
+        drained += bytesRead;
+    }
 }
 
 // The reply is what one read delivers, mark or not. An appliance that never answers must
@@ -78,12 +86,14 @@ std::string CCommandEngine::SendAndGather(IChannel& channel, std::string_view co
 }
 
 // The buffer is handled as C text: a zero byte from the appliance ends the text of that read.
-std::string_view CCommandEngine::ReadText(IChannel& channel, int limit) {
+std::string_view CCommandEngine::ReadText(IChannel& channel, int limit, int* bytesRead) {
     const std::ptrdiff_t count =
         channel.Read(std::span<char>(m_buffer.data(), static_cast<size_t>(limit)));
     if (count <= 0)
         return {};
     const size_t bytes = std::min(static_cast<size_t>(count), static_cast<size_t>(limit));
+    if (bytesRead)
+        *bytesRead = static_cast<int>(bytes);
     m_buffer[bytes] = '\0';
     return std::string_view(m_buffer.data(), std::strlen(m_buffer.data()));
 }

@@ -19,6 +19,9 @@ public:
     // Longest wait for the first byte of a time-out 0 reply and of the greeting.
     static constexpr int kFirstByteLimitSeconds = 10;
     static constexpr int kGreetingLimit = 100;
+    // Most the drain before a command takes, so that an appliance that never stops sending
+    // cannot hold the user-interface thread; bytes beyond it are read with the reply.
+    static constexpr int kDrainLimit = 64 * 1024;
 
     explicit CCommandEngine(ICommandLog& log);
     CCommandEngine(const CCommandEngine&) = delete;
@@ -40,8 +43,9 @@ private:
     std::string SendAndReadOnce(IChannel& channel, std::string_view command);
     std::string SendAndGather(IChannel& channel, std::string_view command, int timeoutSeconds);
     // Reads once into the buffer and returns the text read (nothing when the read failed or
-    // met the end of the stream).
-    std::string_view ReadText(IChannel& channel, int limit);
+    // met the end of the stream); `bytesRead`, when given, receives the count of bytes the read
+    // took, 0 when it took none.
+    std::string_view ReadText(IChannel& channel, int limit, int* bytesRead = nullptr);
 
     ICommandLog& m_log;
     std::array<char, kReadLimit + 1> m_buffer{};

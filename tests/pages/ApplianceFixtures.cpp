@@ -2,6 +2,8 @@
 
 #include "session/ManagerWindow.h"
 
+#include <algorithm>
+
 namespace {
 
 CDiscoveryTarget LoopbackDiscovery() {
@@ -45,7 +47,10 @@ CScriptedApplianceTest::CScriptedApplianceTest()
     channel.SetResponder([this](std::string_view line) {
         const auto it = replies.find(std::string(line));
         const std::string reply = it == replies.end() ? "+OK\r\n" : it->second;
-        return reply.empty() ? CScriptedChannel::Pieces{} : CScriptedChannel::Pieces{{0, reply}};
+        const auto delay = delaysMs.find(std::string(line));
+        const int afterMs = delay == delaysMs.end() ? 0 : delay->second;
+        return reply.empty() ? CScriptedChannel::Pieces{}
+                             : CScriptedChannel::Pieces{{afterMs, reply}};
     });
     backend.OnModal(IDD_SEARCH, [this](CDialog& search) {
         CManagerWindow& main = GetManagerWindow();
@@ -79,6 +84,38 @@ std::vector<std::string> CScriptedApplianceTest::TakeMessageBoxes() {
 int CScriptedApplianceTest::SearchRuns() const {
     const auto& history = backend.ModalHistory();
     return static_cast<int>(std::count(history.begin(), history.end(), IDD_SEARCH));
+}
+
+void CScriptedApplianceTest::ExpectTimeouts(CManagerDlg& dlg,
+                                            const std::vector<CTimeoutRow>& rows) {
+    for (const CTimeoutRow& row : rows) {
+        const auto it = replies.find(row.line);
+        const std::string reply = it == replies.end() ? "+OK\r\n" : it->second;
+        ASSERT_FALSE(reply.empty()) << row.line;
+        const int waitMs =
+            1000 * (row.seconds > 0 ? row.seconds : CCommandEngine::kFirstByteLimitSeconds);
+        for (const bool late : {false, true}) {
+            SCOPED_TRACE(row.line + (late ? " answered late" : " answered in time"));
+            GetManagerWindow().ClearLog();
+            TakeMessageBoxes();
+            delaysMs[row.line] = late ? waitMs + 1 : waitMs - 1;
+            row.send(dlg);
+            delaysMs.erase(row.line);
+            const std::vector<std::string> sent = TakeSent();
+            EXPECT_NE(std::find(sent.begin(), sent.end(), row.line), sent.end()) << "not sent";
+            const std::string log = dlg.GetDlgItemText(IDC_LOG);
+            EXPECT_NE(log.find(row.line), std::string::npos) << log;
+            EXPECT_EQ(log.find(row.line + reply) != std::string::npos, !late) << log;
+            if (!row.timeoutBox.empty()) {
+                const std::vector<std::string> boxes = TakeMessageBoxes();
+                EXPECT_EQ(std::find(boxes.begin(), boxes.end(), row.timeoutBox) != boxes.end(),
+                          late)
+                    << testing::PrintToString(boxes);
+            }
+            channel.Advance(waitMs);
+            backend.Pump();
+        }
+    }
 }
 
 CSimulatedApplianceTest::CSimulatedApplianceTest() : simulator(sim::SimulatorOptions::loopback()) {

@@ -13,6 +13,18 @@
 #include "sim/Simulator.h"
 #include "ui/testing/TestBackend.h"
 
+// A command line a page or dialog sends and the time-out it goes out with: a row of the tables
+// that check that a reply arriving just inside the wait is taken and one just after it is not.
+struct CTimeoutRow {
+    std::string line; // as sent, with its "\r\n"
+    // 0: one read, whose first byte the engine awaits CCommandEngine::kFirstByteLimitSeconds.
+    int seconds = 0;
+    // Makes the page or dialog send `line` (it may send others before and after it).
+    std::function<void(CManagerDlg&)> send;
+    // The message box a late reply brings up; empty when the sender shows none.
+    std::string timeoutBox;
+};
+
 // The whole application on the scripted backend, logged in to a scripted appliance: the
 // search dialog attaches `channel` to the main window and ends with OK, the main window
 // starts up as it does after a login, and the test acts on it inside its modal run.
@@ -28,6 +40,12 @@ protected:
     std::vector<std::string> TakeMessageBoxes();
     // How often the search dialog has run so far.
     int SearchRuns() const;
+    // Runs every row inside the open main dialog, once with the reply to its line arriving 1 ms
+    // before the wait its time-out gives ends and once 1 ms after: in time, the log pane shows
+    // the line answered by its reply and `timeoutBox` does not come up; late, the line is
+    // logged without its reply and `timeoutBox` comes up. After each run what was posted (a
+    // reconnection) is dispatched and the late reply drained by the next command.
+    void ExpectTimeouts(CManagerDlg& dlg, const std::vector<CTimeoutRow>& rows);
 
     CTestBackend backend;
     CManagerApp app{backend};
@@ -35,6 +53,9 @@ protected:
     // The appliance's reply to each command line; an empty reply is silence (a time-out).
     // Lines not listed here are answered "+OK\r\n".
     std::map<std::string, std::string> replies;
+    // The virtual milliseconds (on the channel's clock) after which the reply to a line
+    // arrives, counted from the line's sending; lines not listed are answered at once.
+    std::map<std::string, int> delaysMs;
     // The device record the search dialog leaves behind, as discovery would fill it.
     std::function<void(CSearchDlg&)> fillRecord;
 

@@ -91,11 +91,66 @@ TEST_F(CommandEngineTest, TimeoutZeroReplyHoldsNoBytesOfALongerDrain) {
     EXPECT_EQ(log.events.front(), std::string(900, 'x'));
 }
 
-TEST_F(CommandEngineTest, DrainTakesAtMostOneReadOfAThousandBytes) {
-    channel.Arrive(std::string(1500, 'x'));
-    channel.Answer("+OK\r\n");
-    Send("Pair\r\n", 1);
-    EXPECT_EQ(log.events.front().size(), 1000u);
+// 65 reads of 1000 bytes, then the 536 up to the limit.
+std::vector<size_t> EndlessDrain() {
+    std::vector<size_t> sizes(65, 1000);
+    sizes.push_back(536);
+    return sizes;
+}
+
+// Whatever waits before a command is read away, a read at a time and each read logged, so
+// that none of it starts the reply; only an endless sender is cut off at the drain's limit.
+TEST_F(CommandEngineTest, DrainReadsEverythingWaitingUpToItsLimit) {
+    const struct {
+        const char* what;
+        std::string waiting;
+        int timeout;
+        std::vector<size_t> logged; // sizes of the drain's log pieces
+        std::string reply;
+    } kCases[] = {
+        {"more than one read", std::string(1500, 'x'), 1, {1000, 500}, "+OK\r\n"},
+        {"more than one read, time-out 0", std::string(2100, 'x'), 0, {1000, 1000, 100}, "+OK\r\n"},
+        {"a stale tail with its own mark",
+         std::string(2500, 'x') + "\r\n+OK\r\n",
+         1,
+         {1000, 1000, 507},
+         "+OK\r\n"},
+        {"a read of zero bytes, not logged", std::string(1000, '\0') + "rest", 1, {4}, "+OK\r\n"},
+        {"an endless sender", std::string(CCommandEngine::kDrainLimit + 10, 'x'), 1, EndlessDrain(),
+         std::string(10, 'x') + "+OK\r\n"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        log.events.clear();
+        channel.Arrive(c.waiting);
+        channel.Answer("+OK\r\n");
+        EXPECT_EQ(Send("Pair\r\n", c.timeout), c.reply);
+        std::vector<size_t> drained;
+        for (const std::string& event : log.events) {
+            if (event == "Pair\r\n")
+                break;
+            drained.push_back(event.size());
+        }
+        EXPECT_EQ(drained, c.logged);
+        EXPECT_EQ(channel.PendingBytes(), 0u);
+    }
+}
+
+TEST_F(CommandEngineTest, TailOfAReplyLongerThanTenReadsNeverStartsTheNextReply) {
+    std::string listing;
+    for (int i = 0; listing.size() < 15000; ++i)
+        listing += std::to_string(i) + "|0|9101|00:0B:CE:30:00:01|Printer|120|96|235|0\r\n";
+    listing += "+OK\r\n";
+    channel.Answer(listing);
+    const std::string first = Send("List\r\n", 1);
+    EXPECT_EQ(first, listing.substr(0, 10 * 1000)); // no mark: returned after ten reads
+    channel.Answer("0|0|9101|a|A|0|0|230|0\r\n+OK\r\n");
+    EXPECT_EQ(Send("List\r\n", 1), "0|0|9101|a|A|0|0|230|0\r\n+OK\r\n");
+    // The command line, the repaint and the cut reply come first.
+    std::string drained;
+    for (size_t i = 3; i < log.events.size() && log.events[i] != "List\r\n"; ++i)
+        drained += log.events[i];
+    EXPECT_EQ(drained, listing.substr(10 * 1000));
 }
 
 TEST_F(CommandEngineTest, ReplyWithoutMarkComesBackAfterTenReads) {
