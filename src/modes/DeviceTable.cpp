@@ -78,7 +78,6 @@ ReplaceOutcome ReplaceTableEntry(CDialog& owner, const std::string& release, con
         owner.MessageBox(failureMessage);
         return ReplaceOutcome::Failed;
     }
-    owner.UpdateData(true);
     const std::string added = main.SendCommandOrReconnect(owner, add, 0, timeoutMessage);
     if (added.empty())
         return ReplaceOutcome::Failed; // the connection is being replaced anyway
