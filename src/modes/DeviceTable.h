@@ -21,9 +21,10 @@ struct CTableEntry {
     std::string value;
 };
 
-// Splits a listing line written "index||name|value" or "index|name||value". A separator that
-// is missing leaves the rest of the line to the field before it and the fields after it empty,
-// so any line gives an entry.
+// Splits a listing line written "index||name|value" or "index|name||value". A line without any
+// "|" gives an entry with the whole line as its name, so that both tables show it; any other
+// missing separator leaves the rest of the line to the field before it and the fields after
+// it empty. Any line gives an entry.
 CTableEntry SplitTableLine(std::string_view line);
 
 // True when the reply without its line end is exactly "+OK", as set commands are answered.

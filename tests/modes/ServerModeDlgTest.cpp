@@ -263,6 +263,23 @@ TEST_F(ServerModeDlgTest, AFiveDigitPortFromTheListingIsCheckedBeforeAnythingIsS
     EXPECT_TRUE(TakeMessageBoxes().empty());
 }
 
+TEST_F(ServerModeDlgTest, ALineWithoutBarsShowsAsTheNameAndDeleteReleasesNothing) {
+    replies["Bind\r\n"] = "No devices registered\r\n0||Sensor|9101\r\n+OK\r\n";
+    Run([&](CManagerDlg&) {
+        Open([&](CDialog& d) {
+            EXPECT_EQ(Rows(Table(d)), (std::vector<Lines>{{"", "No devices registered", ""},
+                                                          {"0", "Sensor", "9101"}}));
+            TakeSent();
+            SelectRow(d, IDC_DEVICE_TABLE, 0);
+            ClickButton(d, IDC_DEVICE_DELETE);
+            EXPECT_TRUE(TakeSent().empty()); // no "Rele " without a port
+            EXPECT_EQ(Rows(Table(d)), (std::vector<Lines>{{"0", "Sensor", "9101"}}));
+            d.OnClose();
+        });
+    });
+    EXPECT_TRUE(TakeMessageBoxes().empty());
+}
+
 // Against the simulator: what the dialogs change is what the next opening reads.
 class ServerModeOnSimulatorTest : public CSimulatedApplianceTest {};
 
