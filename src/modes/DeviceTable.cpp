@@ -26,15 +26,15 @@ bool IsAccepted(std::string_view reply) {
 
 CTableEntry SplitTableLine(std::string_view line) {
     CTableEntry entry;
+    const int bar = Find(line, '|');
     // A line without any "|" is shown whole where the operator reads it, not in the hidden
     // index column.
-    if (Find(line, '|') < 0) {
+    if (bar < 0) {
         entry.name = std::string(line);
         return entry;
     }
     // The double bar stands after the index or before the value; the other one is single.
-    const int bar = Find(line, '|');
-    const bool doubleFirst = bar >= 0 && Mid(line, bar + 1, 1) == "|";
+    const bool doubleFirst = Mid(line, bar + 1, 1) == "|";
     const std::string rest = CutAt(line, doubleFirst ? "||" : "|", entry.index);
     entry.value = CutAt(rest, doubleFirst ? "|" : "||", entry.name);
     return entry;
