@@ -7,8 +7,12 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <string>
+#include <utility>
 
 namespace {
+
+// The stand-in for the user's default locale, if one is in place.
+const CUserLocaleStandIn* g_pUserLocaleStandIn = nullptr;
 
 // The characters of `text`, decoded up to the end or the first byte sequence that is not a
 // character in the current locale.
@@ -68,6 +72,11 @@ void CLocaleSeparators::Take(std::string_view decimal, std::string_view thousand
 }
 
 bool CLocaleSeparators::Read(const char* localeName) {
+    if (g_pUserLocaleStandIn != nullptr && *localeName == '\0') {
+        const CUserLocaleStandIn& user = *g_pUserLocaleStandIn;
+        Take(user.m_strDecimal, user.m_strThousands, user.m_strTimeFormat, user.m_strDateFormat);
+        return true;
+    }
     const locale_t locale = newlocale(LC_ALL_MASK, localeName, static_cast<locale_t>(nullptr));
     if (locale == static_cast<locale_t>(nullptr))
         return false;
@@ -81,4 +90,15 @@ bool CLocaleSeparators::Read(const char* localeName) {
     uselocale(previous);
     freelocale(locale);
     return true;
+}
+
+CUserLocaleStandIn::CUserLocaleStandIn(std::string decimal, std::string thousands,
+                                       std::string timeFormat, std::string dateFormat)
+    : m_strDecimal(std::move(decimal)), m_strThousands(std::move(thousands)),
+      m_strTimeFormat(std::move(timeFormat)), m_strDateFormat(std::move(dateFormat)) {
+    g_pUserLocaleStandIn = this;
+}
+
+CUserLocaleStandIn::~CUserLocaleStandIn() {
+    g_pUserLocaleStandIn = nullptr;
 }

@@ -85,10 +85,13 @@ bool CAddDeviceDlg::CheckDevice(bool given, const char* fillMessage, const std::
 }
 
 void CAddDeviceDlg::OnOK() {
-    m_strBdaddr = m_editBdaddr.GetWindowText();
+    // The address with ":" between its pairs, as the appliance lists it, whatever the field
+    // shows between them: the duplicate check and the command both use it.
+    m_strBdaddr = AddressForAppliance(m_editBdaddr);
     m_strName = GetDlgItemText(IDC_ADD_NAME);
     m_strPortNumber = GetDlgItemText(IDC_ADD_PORT);
-    UpdateData(true);
+    if (!UpdateData(true))
+        return;
     const bool checked =
         m_bByName ? CheckDevice(!m_strName.empty(), "Fill the Name", m_strName,
                                 "Same Name is exist. Try again.")
@@ -96,7 +99,6 @@ void CAddDeviceDlg::OnOK() {
                                 m_strBdaddr, "Same BDADDR is exist. Try again.");
     if (!checked)
         return;
-    // The address goes out exactly as the field shows it, with its ":".
     const std::string& device = m_bByName ? m_strName : m_strBdaddr;
     const std::string reply = GetManagerWindow().SendCommandOrReconnect(
         *this, "Bind " + device + " " + m_strPortNumber + "\r\n", 0,

@@ -29,7 +29,8 @@ public:
     void DoDataExchange(CDataExchange& dx) override;
     void OnOK() override;
 
-    // The address as the field shows it, "_" on places not typed, ":" between the pairs.
+    // The address as the appliance takes it: ":" between the pairs whatever the field shows
+    // there, "_" on places not typed.
     std::string m_strBdaddr;
     std::string m_strName;
     std::string m_strPortNumber;

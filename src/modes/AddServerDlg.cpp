@@ -53,7 +53,6 @@ CAddServerDlg::CAddServerDlg(const CClientModeDlg& table)
 
 void CAddServerDlg::DoDataExchange(CDataExchange& dx) {
     DDX_Radio(dx, IDC_ADD_SERVER_BY_BDADDR, m_nAddressKind);
-    DDX_Text(dx, IDC_ADD_SERVER_BDADDR, m_strBdaddr);
     DDX_Text(dx, IDC_ADD_SERVER_NAME, m_strName);
     DDX_Text(dx, IDC_ADD_SERVER_PORT, m_strServerPort);
 }
@@ -104,7 +103,9 @@ std::string CAddServerDlg::Endpoint() const {
 }
 
 void CAddServerDlg::OnOK() {
-    m_strBdaddr = GetDlgItemText(IDC_ADD_SERVER_BDADDR);
+    // The address with ":" between its pairs, as the appliance lists it, whatever the field
+    // shows between them: the duplicate check and the command both use it.
+    m_strBdaddr = AddressForAppliance(m_editBdaddr);
     m_strName = GetDlgItemText(IDC_ADD_SERVER_NAME);
     m_strServerPort = GetDlgItemText(IDC_ADD_SERVER_PORT);
     std::string message = MissingEndpointMessage(m_ipServer, m_strServerPort, "Server");
@@ -118,7 +119,6 @@ void CAddServerDlg::OnOK() {
         MessageBox(message);
         return;
     }
-    // The address goes out as the field shows it, with its ":".
     const std::string& device = m_bByName ? m_strName : m_strBdaddr;
     const std::string reply = GetManagerWindow().SendCommandOrReconnect(
         *this, "Serv " + Endpoint() + " " + device + "\r\n", 0,

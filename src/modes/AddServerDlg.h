@@ -32,6 +32,8 @@ public:
     void OnOK() override;
 
     CMaskedEdit m_editBdaddr;
+    // The address as the appliance takes it: ":" between the pairs whatever the field shows
+    // there, "_" on places not typed.
     std::string m_strBdaddr;
     std::string m_strName;
     CIpAddressCtrl& m_ipServer;

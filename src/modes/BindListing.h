@@ -7,6 +7,7 @@
 
 // The registrations the appliance lists in its reply to "Bind": one line per registration,
 // each ended by "\r\n" and split into index, BDADDR/Name and port, then a line "+OK".
+// A line without any "|" gives a row with the whole line as its BDADDR/Name and no port.
 struct CBindListing {
     std::vector<CTableEntry> rows;
     // False when a line end was missing: the rows before it are kept.

@@ -26,9 +26,15 @@ bool IsAccepted(std::string_view reply) {
 
 CTableEntry SplitTableLine(std::string_view line) {
     CTableEntry entry;
-    // The double bar stands after the index or before the value; the other one is single.
     const int bar = Find(line, '|');
-    const bool doubleFirst = bar >= 0 && Mid(line, bar + 1, 1) == "|";
+    // A line without any "|" is shown whole where the operator reads it, not in the hidden
+    // index column.
+    if (bar < 0) {
+        entry.name = std::string(line);
+        return entry;
+    }
+    // The double bar stands after the index or before the value; the other one is single.
+    const bool doubleFirst = Mid(line, bar + 1, 1) == "|";
     const std::string rest = CutAt(line, doubleFirst ? "||" : "|", entry.index);
     entry.value = CutAt(rest, doubleFirst ? "|" : "||", entry.name);
     return entry;
@@ -78,7 +84,6 @@ ReplaceOutcome ReplaceTableEntry(CDialog& owner, const std::string& release, con
         owner.MessageBox(failureMessage);
         return ReplaceOutcome::Failed;
     }
-    owner.UpdateData(true);
     const std::string added = main.SendCommandOrReconnect(owner, add, 0, timeoutMessage);
     if (added.empty())
         return ReplaceOutcome::Failed; // the connection is being replaced anyway

@@ -21,9 +21,10 @@ struct CTableEntry {
     std::string value;
 };
 
-// Splits a listing line written "index||name|value" or "index|name||value". A separator that
-// is missing leaves the rest of the line to the field before it and the fields after it empty,
-// so any line gives an entry.
+// Splits a listing line written "index||name|value" or "index|name||value". A line without any
+// "|" gives an entry with the whole line as its name, so that both tables show it; any other
+// missing separator leaves the rest of the line to the field before it and the fields after
+// it empty. Any line gives an entry.
 CTableEntry SplitTableLine(std::string_view line);
 
 // True when the reply without its line end is exactly "+OK", as set commands are answered.
@@ -55,8 +56,9 @@ enum class ReplaceOutcome {
               // appliance no longer holds it; the operator was told
 };
 
-// Sends `release` (the entry as it was), then, after reading `owner`'s controls, `add` (the
-// entry as it is to be); replies must be exactly "+OK" before their line end. When `add` is
+// Sends `release` (the entry as it was), then `add` (the entry as it is to be); replies must be
+// exactly "+OK" before their line end. The caller has read and validated its controls before:
+// nothing runs between the two commands that could stop the second. When `add` is
 // refused, `restore` (the line that made the old entry) is sent to put it back, and
 // `failureMessage` is shown. A time-out shows `timeoutMessage` and posts WM_RECONNECT, also
 // when the restore times out (the entry then counts as lost). Time-out 0 for each command;

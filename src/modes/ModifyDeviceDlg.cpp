@@ -74,7 +74,8 @@ bool CModifyDeviceDlg::CheckFields() {
 void CModifyDeviceDlg::OnOK() {
     m_strBdaddrName = GetDlgItemText(IDC_MODIFY_BDADDR_NAME);
     m_strPortNumber = GetDlgItemText(IDC_MODIFY_PORT);
-    if (!CheckFields())
+    // Every check runs before the release: once "Rele" is accepted, nothing may stop "Bind".
+    if (!CheckFields() || !UpdateData(true))
         return;
     const ReplaceOutcome outcome =
         ReplaceTableEntry(*this, "Rele " + m_server.m_strSelPort + "\r\n",

@@ -82,6 +82,9 @@ void CModifyServerDlg::OnOK() {
         MessageBox(message);
         return;
     }
+    // The controls are read before the entry goes: nothing runs between the two commands.
+    if (!UpdateData(true))
+        return;
     // The entry goes as it was, then comes back with the new values.
     const ReplaceOutcome outcome = ReplaceTableEntry(
         *this, "DelServ " + m_table.m_strSelName + "\r\n",

@@ -1,11 +1,11 @@
 #include "modes/RepeaterModeDlg.h"
 
+#include "modes/AddressField.h"
 #include "session/ManagerWindow.h"
 #include "ui/Text.h"
 
 namespace {
 
-constexpr const char* kAddressMask = "&&:&&:&&:&&:&&:&&";
 constexpr int kStationTimeoutSeconds = 1;
 
 const CDialogResource& RepeaterModeDlgResource() {
@@ -52,17 +52,13 @@ CRepeaterModeDlg::CRepeaterModeDlg()
 }
 
 void CRepeaterModeDlg::OnOK() {
-    const std::string input = m_editStation.GetInputChars();
     // A blank, typed or left, is an unfilled position; the appliance judges the rest.
-    if (m_editStation.FindFirstBlank(0) != Length(kAddressMask)) {
+    if (!IsAddressComplete(m_editStation)) {
         MessageBox("Incorrect Bluetooth Address");
         return;
     }
-    std::string address;
-    for (int pair = 0; pair < 6; ++pair)
-        address += (pair == 0 ? "" : ":") + Mid(input, pair * 2, 2);
-    const std::string reply =
-        GetManagerWindow().SendCommand("station " + address + "\r\n", kStationTimeoutSeconds);
+    const std::string reply = GetManagerWindow().SendCommand(
+        "station " + AddressForAppliance(m_editStation) + "\r\n", kStationTimeoutSeconds);
     if (reply.empty())
         MessageBox("Timeout.");
     else if (Find(reply, "+OK") >= 0)

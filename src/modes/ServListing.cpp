@@ -2,17 +2,6 @@
 
 #include "ui/Text.h"
 
-namespace {
-
-// A line without any "|" shows whole in the BDADDR/Name column rather than in the hidden index.
-CTableEntry SplitServerLine(std::string_view line) {
-    if (Find(line, '|') < 0)
-        return {"", std::string(line), ""};
-    return SplitTableLine(line);
-}
-
-} // namespace
-
 CHostLine ParseHostLine(std::string_view line) {
     // Without a ":" the whole line is the address and the port is empty.
     const int colon = Find(line, ':');
@@ -36,7 +25,7 @@ CServListing ParseServListing(std::string_view reply, ServWalk walk) {
             if (walk == ServWalk::UntilHostLine)
                 break;
         } else {
-            listing.servers.push_back(SplitServerLine(line));
+            listing.servers.push_back(SplitTableLine(line));
         }
     } while (start < Length(reply));
     return listing;

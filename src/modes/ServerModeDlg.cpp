@@ -178,6 +178,10 @@ void CServerModeDlg::OnDelete() {
     const std::string port = m_listDevices.GetItemText(m_nSelItem, kTableValueColumn);
     m_listDevices.DeleteItem(m_nSelItem);
     m_nSelItem = -1;
+    // A listing line the appliance wrote without "|" names no port: there is nothing to
+    // release, and "Rele " without one is not sent.
+    if (port.empty())
+        return;
     const std::string reply = GetManagerWindow().SendCommandOrReconnect(
         *this, "Rele " + port + "\r\n", 0,
         "Deleting Device is timeout. Check Velmora42 and Try again.");

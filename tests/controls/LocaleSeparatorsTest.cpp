@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <locale.h>
 
 namespace {
@@ -70,6 +71,25 @@ TEST(LocaleSeparators, CharactersBeyondEightBitsGiveNothing) {
 
     separators.Take("\xff", "", "", "");
     EXPECT_EQ(separators.m_chDecimalSep, '.'); // not UTF-8 at all
+}
+
+TEST(LocaleSeparators, AStandInReplacesOnlyTheUserDefaultAndOnlyWhileItLives) {
+    setenv("LC_ALL", "C", 1);
+    {
+        const CUserLocaleStandIn finnish(",", " ", "%H.%M.%S", "%d.%m.%Y");
+        CLocaleSeparators user;
+        ASSERT_TRUE(user.Read(""));
+        EXPECT_EQ(user.m_chDecimalSep, ',');
+        EXPECT_EQ(user.m_chThousandSep, ' ');
+        EXPECT_EQ(user.m_chTimeSep, '.');
+        EXPECT_EQ(user.m_chDateSep, '.');
+        CLocaleSeparators named;
+        ASSERT_TRUE(named.Read("C"));
+        EXPECT_EQ(named.m_chTimeSep, ':');
+    }
+    CLocaleSeparators user;
+    ASSERT_TRUE(user.Read(""));
+    EXPECT_EQ(user.m_chTimeSep, ':'); // the environment's locale again
 }
 
 } // namespace

@@ -236,6 +236,18 @@ TEST_F(ClientModeTest, DeleteSendsTheNameAndActsOnlyOnAReportedRow) {
     });
 }
 
+TEST_F(ClientModeTest, ALineWithoutBarsShowsAsTheNameAndDeleteSendsIt) {
+    replies["Serv\r\n"] = "No servers\r\n+OK 192.168.0.10:9200\r\n";
+    Run([&](CManagerDlg& dlg) {
+        OpenClientMode(dlg, [&](CClientModeDlg& client) {
+            EXPECT_EQ(Table(client), (std::vector<Row>{{"", "No servers", ""}}));
+            SelectRow(client, IDC_CLIENT_SERVER_LIST, 0);
+            ClickButton(client, IDC_CLIENT_DELETE);
+            EXPECT_EQ(TakeSent(), Lines{"DelServ No servers\r\n"});
+        });
+    });
+}
+
 TEST_F(ClientModeTest, ModifyKeepsItsOwnValuesAndRestoresARefusedEntry) {
     Run([&](CManagerDlg& dlg) {
         OpenClientMode(dlg, [&](CClientModeDlg& client) {

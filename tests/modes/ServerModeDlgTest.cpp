@@ -239,6 +239,47 @@ TEST_F(ServerModeDlgTest, ModifyKeepsItsOwnValuesAndRestoresARefusedRegistration
     });
 }
 
+TEST_F(ServerModeDlgTest, AFiveDigitPortFromTheListingIsCheckedBeforeAnythingIsSent) {
+    replies["Bind\r\n"] = "0||Sensor|12345\r\n+OK\r\n";
+    Run([&](CManagerDlg&) {
+        Open([&](CDialog& d) {
+            SelectRow(d, IDC_DEVICE_TABLE, 0);
+            TakeSent();
+            backend.OnNextModal(IDD_MODIFY_DEVICE, [&](CDialog& modify) {
+                EXPECT_EQ(modify.GetDlgItemText(IDC_MODIFY_PORT), "12345");
+                TypeText(modify, IDC_MODIFY_BDADDR_NAME, "Gauge");
+                ClickButton(modify, IDOK);
+                EXPECT_EQ(TakeMessageBoxes(), Lines{"Enter no more than 4 characters."});
+                EXPECT_TRUE(TakeSent().empty());
+                TypeText(modify, IDC_MODIFY_PORT, "9107");
+                ClickButton(modify, IDOK);
+            });
+            ClickButton(d, IDC_DEVICE_MODIFY);
+            EXPECT_EQ(TakeSent(), (Lines{"Rele 12345\r\n", "Bind Gauge 9107\r\n"}));
+            EXPECT_EQ(Rows(Table(d)), (std::vector<Lines>{{"0", "Gauge", "9107"}}));
+            d.OnClose();
+        });
+    });
+    EXPECT_TRUE(TakeMessageBoxes().empty());
+}
+
+TEST_F(ServerModeDlgTest, ALineWithoutBarsShowsAsTheNameAndDeleteReleasesNothing) {
+    replies["Bind\r\n"] = "No devices registered\r\n0||Sensor|9101\r\n+OK\r\n";
+    Run([&](CManagerDlg&) {
+        Open([&](CDialog& d) {
+            EXPECT_EQ(Rows(Table(d)), (std::vector<Lines>{{"", "No devices registered", ""},
+                                                          {"0", "Sensor", "9101"}}));
+            TakeSent();
+            SelectRow(d, IDC_DEVICE_TABLE, 0);
+            ClickButton(d, IDC_DEVICE_DELETE);
+            EXPECT_TRUE(TakeSent().empty()); // no "Rele " without a port
+            EXPECT_EQ(Rows(Table(d)), (std::vector<Lines>{{"0", "Sensor", "9101"}}));
+            d.OnClose();
+        });
+    });
+    EXPECT_TRUE(TakeMessageBoxes().empty());
+}
+
 // Against the simulator: what the dialogs change is what the next opening reads.
 class ServerModeOnSimulatorTest : public CSimulatedApplianceTest {};
 
