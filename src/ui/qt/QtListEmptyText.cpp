@@ -6,7 +6,8 @@
 
 #include "ui/qt/QtText.h"
 
-CQtListEmptyText::CQtListEmptyText(QAbstractItemView* view) : QObject(view), m_pView(view) {}
+CQtListEmptyText::CQtListEmptyText(QAbstractItemView* view)
+    : QObject(view), m_pView(view), m_pViewport(view->viewport()) {}
 
 void CQtListEmptyText::Show(const std::string& text, bool listEmpty) {
     const QString shown = listEmpty ? DisplayText(text) : QString();
@@ -22,7 +23,7 @@ void CQtListEmptyText::Show(const std::string& text, bool listEmpty) {
         m_pLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_pLabel->setForegroundRole(QPalette::PlaceholderText);
         m_pView->installEventFilter(this);
-        m_pView->viewport()->installEventFilter(this);
+        m_pViewport->installEventFilter(this);
     }
     if (m_pLabel->text() != shown)
         m_pLabel->setText(shown);

@@ -24,5 +24,8 @@ private:
     void Follow();
 
     QAbstractItemView* m_pView;
+    // Held apart from the view, which its own destruction hides: by then only its QWidget
+    // part is left to ask.
+    QPointer<QWidget> m_pViewport;
     QPointer<QLabel> m_pLabel;
 };
