@@ -21,6 +21,12 @@ public:
     // not go out whole. Does not block on a datagram socket.
     virtual bool SendTo(const std::string& address, int port,
                         std::span<const std::uint8_t> bytes) = 0;
+    // The same out of the interface with the system's index `interfaceIndex`, from its dotted
+    // IPv4 address `source`, whatever interface the routing table would pick for `address`
+    // (index 0: the one it picks). Replies come back to this socket all the same.
+    virtual bool SendThrough(unsigned interfaceIndex, const std::string& source,
+                             const std::string& address, int port,
+                             std::span<const std::uint8_t> bytes) = 0;
     // Whether a datagram waits, without waiting (false also when the check fails).
     virtual bool IsReadable() = 0;
     // Takes the next datagram into the caller's buffer, cut to its size, without blocking.

@@ -1,5 +1,6 @@
 #include "session/SearchDlg.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -122,11 +123,43 @@ void CSearchDlg::OnSearch() {
     Discover();
 }
 
+std::vector<CSendResult> CSearchDlg::SendRequests() {
+    if (m_target.address != kLimitedBroadcast) {
+        const bool sent = m_pSocket->SendTo(m_target.address, m_target.port, kDiscoveryRequest);
+        return {CSendResult{{}, sent ? SendOutcome::Sent : SendOutcome::Failed}};
+    }
+    const CNetworkView network = m_target.readNetwork
+                                     ? m_target.readNetwork()
+                                     : ReadNetwork(m_target.address, m_target.port);
+    std::vector<CSendResult> results;
+    for (const CDiscoverySend& send : ChooseDiscoverySends(network))
+        results.push_back(SendThrough(send));
+    return results;
+}
+
+// Every appliance expects the limited broadcast; the subnet's own broadcast address is the
+// way out where the system refuses that on an interface.
+CSendResult CSearchDlg::SendThrough(const CDiscoverySend& send) {
+    if (m_pSocket->SendThrough(send.index, send.source, m_target.address, m_target.port,
+                               kDiscoveryRequest))
+        return {send, SendOutcome::Sent};
+    if (!send.subnetBroadcast.empty() && send.subnetBroadcast != m_target.address &&
+        m_pSocket->SendThrough(send.index, send.source, send.subnetBroadcast, m_target.port,
+                               kDiscoveryRequest))
+        return {send, SendOutcome::SentToSubnet};
+    return {send, SendOutcome::Failed};
+}
+
 bool CSearchDlg::Discover() {
     auto& list = Item<CListViewCtrl>(IDC_DEVICE_LIST);
     list.DeleteAllItems();
+    list.SetEmptyText({});
     m_pSocket->EnableBroadcast();
-    if (!m_pSocket->SendTo(m_target.address, m_target.port, kDiscoveryRequest)) {
+    const std::vector<CSendResult> results = SendRequests();
+    if (std::none_of(results.begin(), results.end(), [](const CSendResult& result) {
+            return result.outcome != SendOutcome::Failed;
+        })) {
+        list.SetEmptyText(NoAnswerText(results, m_target.address));
         MessageBox("Search Error. Check Velmora42 and Try again");
         return false;
     }
@@ -161,6 +194,8 @@ bool CSearchDlg::Discover() {
             painted = backend.GetTickCount();
         }
     } while (backend.GetTickCount() - sent < kDiscoveryWindowMs);
+    if (list.GetItemCount() == 0)
+        list.SetEmptyText(NoAnswerText(results, m_target.address));
     list.SetRedraw(true);
     return true;
 }

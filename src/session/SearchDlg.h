@@ -3,8 +3,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "session/DatagramSocket.h"
+#include "session/DiscoveryInterfaces.h"
 #include "ui/Dialog.h"
 
 struct CDeviceRecord;
@@ -23,10 +25,13 @@ enum : int {
 // Where the discovery request goes: the broadcast address and port of the appliances (or,
 // in tests, one appliance on loopback), and how the socket of each showing is made.
 struct CDiscoveryTarget {
-    std::string address = "255.255.255.255";
+    std::string address = kLimitedBroadcast;
     int port = 9097;
     // Makes the discovery socket of one showing; empty makes a CUdpSocket.
     std::function<std::unique_ptr<IDatagramSocket>()> makeSocket;
+    // Reads the interfaces a broadcast search sends on, at every search; empty reads the
+    // machine's.
+    std::function<CNetworkView()> readNetwork = {};
 };
 
 // The search dialog: finds the appliances on the LAN, lets the operator pick or type one,
@@ -44,8 +49,10 @@ public:
     // Enter goes to the focused control; it presses no button of this dialog.
     void OnEnterKey() override {}
 
-    // Sends the discovery request and lists the replies of the next second, newest first.
-    // False when the request could not be sent (the operator has been told). Blocks the UI
+    // Sends the discovery request (to the limited broadcast: once on every interface that can
+    // carry it) and lists the replies of the next second, newest first; an empty list then
+    // says where the search looked. False when no request could be sent (the operator has
+    // been told). Blocks the UI
     // thread for one to two seconds; the windows repaint meanwhile, the list at most every
     // 50 ms while replies pour in. Only while shown.
     bool Discover();
@@ -77,6 +84,10 @@ private:
     void OnChangeAddress();
 
     void InsertColumns();
+    // Sends the request once to a unicast destination, or once through each interface
+    // chosen for the limited broadcast; a failure on one interface stops no other.
+    std::vector<CSendResult> SendRequests();
+    CSendResult SendThrough(const CDiscoverySend& send);
     // Takes one datagram off the socket and lists it if it is a reply; false when receiving
     // failed.
     bool ReceiveReply();

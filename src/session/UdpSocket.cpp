@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <cstring>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -37,17 +38,55 @@ bool CUdpSocket::EnableBroadcast() {
     return m_fd >= 0 && setsockopt(m_fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on) == 0;
 }
 
-bool CUdpSocket::SendTo(const std::string& address, int port, std::span<const std::uint8_t> bytes) {
-    sockaddr_in destination{};
-    destination.sin_family = AF_INET;
-    if (m_fd < 0 || port < 0 || port > 65535 ||
-        inet_pton(AF_INET, address.c_str(), &destination.sin_addr) != 1)
+namespace {
+
+bool ToSocketAddress(const std::string& address, int port, sockaddr_in& socketAddress) {
+    socketAddress = sockaddr_in{};
+    socketAddress.sin_family = AF_INET;
+    if (port < 0 || port > 65535 ||
+        inet_pton(AF_INET, address.c_str(), &socketAddress.sin_addr) != 1)
         return false;
-    destination.sin_port = htons(static_cast<std::uint16_t>(port));
+    socketAddress.sin_port = htons(static_cast<std::uint16_t>(port));
+    return true;
+}
+
+} // namespace
+
+bool CUdpSocket::SendTo(const std::string& address, int port, std::span<const std::uint8_t> bytes) {
+    return SendThrough(0, {}, address, port, bytes);
+}
+
+// The interface goes with the datagram (IP_PKTINFO), so the one socket sends on each in turn
+// and stays unbound: the replies to every source address come back to it.
+bool CUdpSocket::SendThrough(unsigned interfaceIndex, const std::string& source,
+                             const std::string& address, int port,
+                             std::span<const std::uint8_t> bytes) {
+    sockaddr_in destination;
+    if (m_fd < 0 || !ToSocketAddress(address, port, destination))
+        return false;
+    iovec payload{const_cast<std::uint8_t*>(bytes.data()), bytes.size()};
+    msghdr message{};
+    message.msg_name = &destination;
+    message.msg_namelen = sizeof destination;
+    message.msg_iov = &payload;
+    message.msg_iovlen = 1;
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+    if (interfaceIndex != 0) {
+        in_pktinfo info{};
+        info.ipi_ifindex = static_cast<int>(interfaceIndex);
+        if (!source.empty() && inet_pton(AF_INET, source.c_str(), &info.ipi_spec_dst) != 1)
+            return false;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        cmsghdr* header = CMSG_FIRSTHDR(&message);
+        header->cmsg_level = IPPROTO_IP;
+        header->cmsg_type = IP_PKTINFO;
+        header->cmsg_len = CMSG_LEN(sizeof info);
+        std::memcpy(CMSG_DATA(header), &info, sizeof info);
+    }
     ssize_t sent;
     do {
-        sent = sendto(m_fd, bytes.data(), bytes.size(), 0,
-                      reinterpret_cast<const sockaddr*>(&destination), sizeof destination);
+        sent = sendmsg(m_fd, &message, 0);
     } while (sent < 0 && errno == EINTR);
     return sent == static_cast<ssize_t>(bytes.size());
 }

@@ -16,6 +16,8 @@ public:
     bool Open() override;
     bool EnableBroadcast() override;
     bool SendTo(const std::string& address, int port, std::span<const std::uint8_t> bytes) override;
+    bool SendThrough(unsigned interfaceIndex, const std::string& source, const std::string& address,
+                     int port, std::span<const std::uint8_t> bytes) override;
     bool IsReadable() override;
     std::optional<std::size_t> Receive(std::span<std::uint8_t> buffer) override;
 

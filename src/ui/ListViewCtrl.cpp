@@ -7,6 +7,7 @@ void CListViewCtrl::Reset() {
     m_columns.clear();
     m_rows.clear();
     m_images.clear();
+    m_strEmptyText.clear();
 }
 
 int CListViewCtrl::InsertColumn(int index, std::string_view header, ColumnAlign align, int width) {
@@ -95,6 +96,13 @@ int CListViewCtrl::GetSelectedItem() const {
         if (m_rows[static_cast<size_t>(i)].selected)
             return i;
     return -1;
+}
+
+void CListViewCtrl::SetEmptyText(std::string_view text) {
+    if (m_strEmptyText == text)
+        return;
+    m_strEmptyText = text;
+    Changed();
 }
 
 void CListViewCtrl::SetImageList(std::vector<int> imageResourceIds) {

@@ -44,6 +44,10 @@ public:
     // The first selected row, or -1.
     int GetSelectedItem() const;
 
+    // A text the list shows, and tells assistive tools, while it has no rows; empty for none.
+    void SetEmptyText(std::string_view text);
+    const std::string& GetEmptyText() const { return m_strEmptyText; }
+
     void SetImageList(std::vector<int> imageResourceIds);
     const std::vector<int>& ImageList() const { return m_images; }
 
@@ -61,4 +65,5 @@ private:
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
     std::vector<int> m_images;
+    std::string m_strEmptyText;
 };

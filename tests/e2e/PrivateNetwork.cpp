@@ -23,7 +23,7 @@ std::string Quoted(const std::string& text) {
 
 } // namespace
 
-CPrivateRun RunCurrentTestInPrivateNetwork() {
+CPrivateRun RunCurrentTestInPrivateNetwork(const char* script) {
     CPrivateRun run;
     if (geteuid() != 0) {
         run.skipped = true;
@@ -32,9 +32,10 @@ CPrivateRun RunCurrentTestInPrivateNetwork() {
     }
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string self = std::filesystem::read_symlink("/proc/self/exe");
-    const std::string command = Quoted(VELMORA_IN_NETNS) + " " + Quoted(self) + " --gtest_filter=" +
-                                Quoted(std::string(test->test_suite_name()) + "." + test->name()) +
-                                " 2>&1";
+    const std::string command =
+        Quoted(script ? script : VELMORA_IN_NETNS) + " " + Quoted(self) +
+        " --gtest_filter=" + Quoted(std::string(test->test_suite_name()) + "." + test->name()) +
+        " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) {
         run.exitStatus = -1;

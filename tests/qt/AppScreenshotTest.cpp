@@ -3,6 +3,8 @@
 // queries, the About box and the mode dialogs.
 #include <memory>
 
+#include "FakeAppliances.h"
+#include "FakeNetwork.h"
 #include "QtFixture.h"
 #include "ScreenshotHarness.h"
 #include "app/AboutDlg.h"
@@ -139,6 +141,25 @@ TEST_F(AppScreenshotTest, SearchLoginMainWindowAndDialogs) {
     main.DoModal();
     app.SetMainWnd(nullptr);
     EXPECT_TRUE(mainShown);
+}
+
+// What the operator sees when nothing answers on a machine with a wired port and Wi-Fi (made
+// up: the requests land on a loopback port where no appliance answers).
+TEST_F(QtFixture, SearchThatNobodyAnswered) {
+    CFakeAppliances silent;
+    CFakeNetwork network(silent.Target());
+    network.view = CNetworkView{{{"enp3s0", 2, true, true, "192.168.10.4", "192.168.10.255"},
+                                 {"wlp2s0", 3, true, true, "10.0.0.7", "10.0.0.255"}},
+                                "10.0.0.7"};
+    CSearchDlg search(network.Target());
+    backend.OnModalShown([&](CDialog& dialog) {
+        ClickButton(dialog, IDC_SEARCH);
+        EXPECT_EQ(dialog.Item<CListViewCtrl>(IDC_DEVICE_LIST).GetEmptyText(),
+                  "No appliance answered on enp3s0 192.168.10.4, wlp2s0 10.0.0.7");
+        RenderToPng(backend, dialog, "CSearchDlgNoAnswer");
+        dialog.EndDialog(IDCANCEL);
+    });
+    search.DoModal();
 }
 
 } // namespace

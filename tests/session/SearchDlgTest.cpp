@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <net/if.h>
+
 #include "FakeAppliances.h"
+#include "FakeNetwork.h"
+#include "session/DiscoveryCodec.h"
 #include "session/SearchDlg.h"
 #include "session/UdpSocket.h"
 #include "ui/Application.h"
@@ -25,6 +29,10 @@ public:
     bool SendTo(const std::string& address, int port,
                 std::span<const std::uint8_t> bytes) override {
         return m_socket.SendTo(address, port, bytes);
+    }
+    bool SendThrough(unsigned interfaceIndex, const std::string& source, const std::string& address,
+                     int port, std::span<const std::uint8_t> bytes) override {
+        return m_socket.SendThrough(interfaceIndex, source, address, port, bytes);
     }
     bool IsReadable() override { return m_socket.IsReadable(); }
     // A failing receive takes the datagram away, as a failed receive does.
@@ -278,6 +286,162 @@ TEST_F(SearchDlgTest, ASocketThatCannotBeMadeEndsTheDialogAsCancelled) {
     EXPECT_FALSE(scriptRan);
     EXPECT_EQ(liveSockets, 0);
     EXPECT_EQ(backend.MessageBoxes(), Strings{"The application create Fail. Try again"});
+}
+
+// The machine of the broadcast searches below: loopback, a wired LAN with two addresses, Wi-Fi
+// and a VPN that holds the default route; every request lands on the fake appliances.
+CNetworkView Laptop() {
+    return CNetworkView{{{"lo", 1, true, false, "127.0.0.1", ""},
+                         {"enp3s0", 2, true, true, "192.168.10.4", "192.168.10.255"},
+                         {"enp3s0", 2, true, true, "192.168.20.4", "192.168.20.255"},
+                         {"wlp2s0", 3, true, true, "10.0.0.7", "10.0.0.255"},
+                         {"tun0", 5, true, false, "10.8.0.2", ""}},
+                        "10.8.0.2"};
+}
+
+using Sent = CFakeNetwork::CSent;
+
+class BroadcastSearchTest : public SearchDlgTest {
+protected:
+    BroadcastSearchTest() { network.view = Laptop(); }
+
+    std::string EmptyText(CSearchDlg& dialog) { return List(dialog).GetEmptyText(); }
+
+    CFakeNetwork network{appliances.Target()};
+};
+
+TEST_F(BroadcastSearchTest, EveryInterfaceGetsTheRequestOnceAndAFailureStopsNoOther) {
+    network.failing = {3};
+    appliances.Answer({BuildReply(Appliance(1))});
+    CSearchDlg dialog(network.Target());
+    Show(dialog, [&](CSearchDlg& shown) {
+        ClickButton(shown, IDC_SEARCH);
+        // One reply for each request that went out.
+        EXPECT_EQ(Names(shown), (Strings{"Velmora42-1", "Velmora42-1"}));
+        EXPECT_EQ(EmptyText(shown), "");
+    });
+    // The Wi-Fi's subnet broadcast is tried, and fails as well.
+    EXPECT_EQ(network.Sent(), (std::vector<Sent>{{2, "192.168.10.4", kLimitedBroadcast},
+                                                 {3, "10.0.0.7", kLimitedBroadcast},
+                                                 {3, "10.0.0.7", "10.0.0.255"},
+                                                 {5, "10.8.0.2", kLimitedBroadcast}}));
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+TEST_F(BroadcastSearchTest, WhereTheLimitedBroadcastIsRefusedTheSubnetsOwnGoesOut) {
+    network.refusingLimited = {2};
+    CSearchDlg dialog(network.Target());
+    Show(dialog, [&](CSearchDlg& shown) {
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(EmptyText(shown),
+                  "No appliance answered on enp3s0 192.168.10.4 (to 192.168.10.255), wlp2s0 "
+                  "10.0.0.7, tun0 10.8.0.2");
+    });
+    EXPECT_EQ(network.Sent(), (std::vector<Sent>{{2, "192.168.10.4", kLimitedBroadcast},
+                                                 {2, "192.168.10.4", "192.168.10.255"},
+                                                 {3, "10.0.0.7", kLimitedBroadcast},
+                                                 {5, "10.8.0.2", kLimitedBroadcast}}));
+    EXPECT_EQ(appliances.Requests(), 3);
+}
+
+struct FailureCase {
+    const char* what;
+    CNetworkView view;
+    std::set<unsigned> failing;
+    std::string hint;
+    Strings messageBoxes;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class BroadcastFailureTest : public BroadcastSearchTest,
+                             public ::testing::WithParamInterface<FailureCase> {};
+
+// The Part's one message only when no request went out at all; the empty list says why.
+TEST_P(BroadcastFailureTest, TheEmptyListSaysWhereTheSearchLooked) {
+    const FailureCase& c = GetParam();
+    network.view = c.view;
+    network.failing = c.failing;
+    CSearchDlg dialog(network.Target());
+    Show(dialog, [&](CSearchDlg& shown) {
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(EmptyText(shown), c.hint);
+        EXPECT_EQ(List(shown).GetItemCount(), 0);
+    });
+    EXPECT_EQ(backend.MessageBoxes(), c.messageBoxes) << c.what;
+}
+
+const char* const kSearchError = "Search Error. Check Velmora42 and Try again";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BroadcastFailureTest,
+    ::testing::Values(
+        FailureCase{"nobody answers",
+                    Laptop(),
+                    {},
+                    "No appliance answered on enp3s0 192.168.10.4, wlp2s0 10.0.0.7, tun0 10.8.0.2",
+                    {}},
+        FailureCase{"the Wi-Fi refuses it",
+                    Laptop(),
+                    {3},
+                    "No appliance answered on enp3s0 192.168.10.4, tun0 10.8.0.2\n"
+                    "Could not send on wlp2s0 10.0.0.7",
+                    {}},
+        FailureCase{"every interface refuses it",
+                    Laptop(),
+                    {2, 3, 5},
+                    "Could not send on enp3s0 192.168.10.4, wlp2s0 10.0.0.7, tun0 10.8.0.2",
+                    {kSearchError}},
+        FailureCase{"no interface up and no route",
+                    CNetworkView{{{"lo", 1, true, false, "127.0.0.1", ""}}, ""},
+                    {},
+                    "This machine has no network interface to search on (none is up with an "
+                    "IPv4 address)",
+                    {kSearchError}}));
+
+TEST_F(BroadcastSearchTest, EverySearchReadsTheInterfacesAnewAndARowEndsTheHint) {
+    network.view = CNetworkView{{Laptop().addresses[3]}, ""};
+    CSearchDlg dialog(network.Target());
+    Show(dialog, [&](CSearchDlg& shown) {
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(EmptyText(shown), "No appliance answered on wlp2s0 10.0.0.7");
+        // A cable plugged in while the dialog is open, and an appliance on its LAN.
+        network.view.addresses.push_back(Laptop().addresses[1]);
+        appliances.Answer({BuildReply(Appliance(1))});
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(List(shown).GetItemCount(), 2);
+        EXPECT_EQ(EmptyText(shown), "");
+    });
+    ASSERT_EQ(network.Sent().size(), 3u);
+    EXPECT_EQ(network.Sent()[2], (Sent{2, "192.168.10.4", kLimitedBroadcast}));
+}
+
+// The system's side of a send through one interface, on loopback.
+TEST(UdpSocketTest, SendsThroughTheInterfaceItIsGivenAndFailsWhereThatCannotBe) {
+    CFakeAppliances appliance;
+    const CDiscoveryTarget target = appliance.Target();
+    const unsigned loopback = if_nametoindex("lo");
+    ASSERT_NE(loopback, 0u);
+    CUdpSocket socket;
+    ASSERT_TRUE(socket.Open());
+    struct Case {
+        unsigned index;
+        const char* source;
+        bool sent;
+    };
+    for (const Case& c :
+         {Case{loopback, "127.0.0.1", true}, Case{loopback, "", true}, Case{0, "", true},
+          Case{0x7fffffff, "127.0.0.1", false}, Case{loopback, "not an address", false}}) {
+        const int before = appliance.Requests();
+        EXPECT_EQ(
+            socket.SendThrough(c.index, c.source, target.address, target.port, kDiscoveryRequest),
+            c.sent)
+            << c.index << " " << c.source;
+        appliance.Serve();
+        EXPECT_EQ(appliance.Requests() - before, c.sent ? 1 : 0) << c.index << " " << c.source;
+    }
 }
 
 } // namespace

@@ -72,7 +72,7 @@ QTableWidget* MakeTable(const CListViewCtrl& list, QWidget* window) {
 } // namespace
 
 CQtListViewPeer::CQtListViewPeer(CListViewCtrl& list, QWidget* window)
-    : CQtPeer(list, MakeTable(list, window)) {
+    : CQtPeer(list, MakeTable(list, window)), m_pEmptyText(new CQtListEmptyText(Table())) {
     Table()->viewport()->installEventFilter(this);
     Table()->installEventFilter(this);
     connect(Table()->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
@@ -115,6 +115,8 @@ void CQtListViewPeer::RefreshWidget() {
     RefreshColumns();
     RefreshRows();
     RefreshSelection();
+    const CListViewCtrl& list = ControlAs<CListViewCtrl>();
+    m_pEmptyText->Show(list.GetEmptyText(), list.GetItemCount() == 0);
 }
 
 void CQtListViewPeer::RefreshColumns() {

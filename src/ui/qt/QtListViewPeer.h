@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/ListViewCtrl.h"
+#include "ui/qt/QtListEmptyText.h"
 #include "ui/qt/QtPeer.h"
 
 class QKeyEvent;
@@ -34,4 +35,5 @@ private:
     CPoint ClientPoint(const QPoint& viewportPosition) const;
 
     std::vector<CListViewCtrl::Column> m_shownColumns;
+    CQtListEmptyText* m_pEmptyText;
 };

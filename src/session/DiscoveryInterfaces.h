@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "session/NetworkInterfaces.h"
+
+// Where a search sends its request when the destination is the limited broadcast: a datagram
+// to 255.255.255.255 leaves through one interface only, the one the routing table picks, so
+// the request goes out once on every interface that can carry it.
+
+inline constexpr const char* kLimitedBroadcast = "255.255.255.255";
+
+// One request of a search: out of the interface `index`, from its address `source`.
+// `subnetBroadcast` is the interface's own broadcast address, tried when the system refuses
+// the limited broadcast there. Index 0 leaves the choice of interface to the routing table.
+struct CDiscoverySend {
+    unsigned index = 0;
+    std::string name;
+    std::string source;
+    std::string subnetBroadcast;
+
+    bool operator==(const CDiscoverySend&) const = default;
+};
+
+// One request on every interface that is up, has an IPv4 address and can broadcast (from
+// its first address), then one on the interface the routing table picks when that one is not
+// among them; never two on one interface.
+std::vector<CDiscoverySend> ChooseDiscoverySends(const CNetworkView& network);
+
+enum class SendOutcome { Sent, SentToSubnet, Failed };
+
+struct CSendResult {
+    CDiscoverySend send;
+    SendOutcome outcome = SendOutcome::Failed;
+};
+
+// What the empty list says after a search that nobody answered: the interfaces the requests
+// went out on, by name and address, and those where sending failed, on a line of their own;
+// or that there was no interface to search on. A search to any other `destination` than the
+// limited broadcast names that destination.
+std::string NoAnswerText(const std::vector<CSendResult>& results, const std::string& destination);
