@@ -113,7 +113,7 @@ void CConnectionsPage::SelectChosenConnection() {
     CListViewCtrl& list = List();
     for (int row = 0; row < list.GetItemCount(); ++row) {
         if (list.GetItemText(row, 1) == m_strChosenIdx) {
-            list.SetItemSelected(row, true);
+            list.SetSelectedItem(row);
             m_nSelItem = row;
             return;
         }

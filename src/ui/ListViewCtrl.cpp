@@ -8,7 +8,24 @@ void CListViewCtrl::Reset() {
     m_rows.clear();
     m_images.clear();
     m_strEmptyText.clear();
+    m_nFocusItem = -1;
+    m_nAnchorItem = -1;
 }
+
+namespace {
+
+// Where a row index kept by the list goes when a row is inserted at `at` or deleted there.
+int AfterInsert(int kept, int at) {
+    return kept >= at ? kept + 1 : kept;
+}
+
+int AfterDelete(int kept, int at) {
+    if (kept == at)
+        return -1;
+    return kept > at ? kept - 1 : kept;
+}
+
+} // namespace
 
 int CListViewCtrl::InsertColumn(int index, std::string_view header, ColumnAlign align, int width) {
     index = std::clamp(index, 0, GetColumnCount());
@@ -37,6 +54,8 @@ int CListViewCtrl::InsertItem(int index, std::string_view text, int image) {
     row.texts.emplace_back(text);
     row.image = image;
     m_rows.insert(m_rows.begin() + index, std::move(row));
+    m_nFocusItem = AfterInsert(m_nFocusItem, index);
+    m_nAnchorItem = AfterInsert(m_nAnchorItem, index);
     Changed();
     return index;
 }
@@ -72,12 +91,16 @@ bool CListViewCtrl::DeleteItem(int item) {
     if (item < 0 || item >= GetItemCount())
         return false;
     m_rows.erase(m_rows.begin() + item);
+    m_nFocusItem = AfterDelete(m_nFocusItem, item);
+    m_nAnchorItem = AfterDelete(m_nAnchorItem, item);
     Changed();
     return true;
 }
 
 void CListViewCtrl::DeleteAllItems() {
     m_rows.clear();
+    m_nFocusItem = -1;
+    m_nAnchorItem = -1;
     Changed();
 }
 
@@ -88,6 +111,15 @@ void CListViewCtrl::SetItemSelected(int item, bool selected) {
         for (Row& row : m_rows)
             row.selected = false;
     m_rows[static_cast<size_t>(item)].selected = selected;
+    Changed();
+}
+
+void CListViewCtrl::SetSelectedItem(int item) {
+    const bool isRow = item >= 0 && item < GetItemCount();
+    for (int i = 0; i < GetItemCount(); ++i)
+        m_rows[static_cast<size_t>(i)].selected = i == item;
+    m_nFocusItem = isRow ? item : -1;
+    m_nAnchorItem = m_nFocusItem;
     Changed();
 }
 
@@ -110,31 +142,71 @@ void CListViewCtrl::SetImageList(std::vector<int> imageResourceIds) {
     Changed();
 }
 
-void CListViewCtrl::SelectByUser(int item) {
-    if (item < 0 || item >= GetItemCount() || m_rows[static_cast<size_t>(item)].selected)
-        return;
-    const int previous = GetSelectedItem();
-    if (previous >= 0 && HasStyle(ControlStyle::SingleSelection)) {
-        m_rows[static_cast<size_t>(previous)].selected = false;
-        Changed();
-        Notify(LVN_ITEMCHANGED, previous);
+std::vector<bool> CListViewCtrl::SelectionAfter(int item, SelectMode mode) const {
+    std::vector<bool> after(m_rows.size(), false);
+    if (mode == SelectMode::Replace || HasStyle(ControlStyle::SingleSelection)) {
+        after[static_cast<size_t>(item)] = true;
+    } else if (mode == SelectMode::Toggle) {
+        for (size_t i = 0; i < m_rows.size(); ++i)
+            after[i] = m_rows[i].selected;
+        after[static_cast<size_t>(item)] = !m_rows[static_cast<size_t>(item)].selected;
+    } else {
+        const int anchor = m_nAnchorItem >= 0 ? m_nAnchorItem : item;
+        for (int i = std::min(anchor, item); i <= std::max(anchor, item); ++i)
+            after[static_cast<size_t>(i)] = true;
     }
-    if (item >= GetItemCount())
-        return; // the handler may have emptied the list
-    m_rows[static_cast<size_t>(item)].selected = true;
-    Changed();
-    Notify(LVN_ITEMCHANGED, item);
+    return after;
 }
 
-void CListViewCtrl::ClickByUser(int item, CPoint point) {
+bool CListViewCtrl::ChangeByUser(int item, bool selected, int count) {
+    if (GetItemCount() != count)
+        return false;
+    m_rows[static_cast<size_t>(item)].selected = selected;
+    Changed();
+    Notify(LVN_ITEMCHANGED, item);
+    return true;
+}
+
+void CListViewCtrl::SelectByUser(int item, SelectMode mode) {
+    const int count = GetItemCount();
+    if (item < 0 || item >= count)
+        return;
+    const std::vector<bool> after = SelectionAfter(item, mode);
+    if (mode != SelectMode::Extend || m_nAnchorItem < 0 || HasStyle(ControlStyle::SingleSelection))
+        m_nAnchorItem = item;
+    m_nFocusItem = item;
+    // Losses first, then gains, the picked row last; a handler that rebuilds the list ends
+    // the pick.
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool gaining = pass == 1;
+        for (int i = 0; i < count; ++i) {
+            const bool selected = m_rows[static_cast<size_t>(i)].selected;
+            if (i == item || selected == after[static_cast<size_t>(i)] || selected == gaining)
+                continue;
+            if (!ChangeByUser(i, gaining, count))
+                return;
+        }
+    }
+    ChangeByUser(item, after[static_cast<size_t>(item)], count);
+}
+
+void CListViewCtrl::ClickByUser(int item, CPoint point, SelectMode mode) {
     if (item >= 0)
-        SelectByUser(item);
+        SelectByUser(item, mode);
     Notify(NM_CLICK, item, point);
 }
 
+// A right click keeps a selection the row is part of, for a menu about all of it.
 void CListViewCtrl::RightClickByUser(int item, CPoint point) {
-    if (item >= 0)
-        SelectByUser(item);
+    if (item >= 0 && item < GetItemCount()) {
+        if (m_rows[static_cast<size_t>(item)].selected) {
+            m_nFocusItem = item;
+            m_nAnchorItem = item;
+            ChangeByUser(item, true, GetItemCount());
+        } else {
+            SelectByUser(item);
+        }
+    }
     Notify(NM_RCLICK, item, point);
 }
 

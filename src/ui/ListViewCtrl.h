@@ -7,6 +7,12 @@
 
 enum class ColumnAlign { Left, Right, Center };
 
+// How the operator's pick changes the selection, as the keys held with a click or an arrow
+// key: Replace (no key) selects the row alone, Toggle (Ctrl) flips the row and keeps the
+// others, Extend (Shift) selects the rows from the anchor (the row last picked without Shift)
+// to it and no others. A list with single selection replaces whatever the keys.
+enum class SelectMode { Replace, Toggle, Extend };
+
 // A report-style list view: columns with header text, width in pixels and alignment; rows of
 // texts, each with an image index into the small image list (resource ids of images).
 class CListViewCtrl : public CControl {
@@ -39,10 +45,17 @@ public:
     int GetItemCount() const { return static_cast<int>(m_rows.size()); }
     const std::vector<Row>& Rows() const { return m_rows; }
 
-    // Selection by code; no notification, as on the platform when the program sets it.
+    // Selection by code; no notification, as on the platform when the program sets it. In a
+    // list that allows several selected rows the others keep theirs; with single selection
+    // selecting a row clears the others.
     void SetItemSelected(int item, bool selected);
+    // Selects row `item` alone (none for an index that is no row), the anchor and focus with
+    // it, so that the keyboard and Shift go on from there; no notification.
+    void SetSelectedItem(int item);
     // The first selected row, or -1.
     int GetSelectedItem() const;
+    // The row the operator picked last (the keyboard's position), or -1.
+    int GetFocusedItem() const { return m_nFocusItem; }
 
     // A text the list shows, and tells assistive tools, while it has no rows; empty for none.
     void SetEmptyText(std::string_view text);
@@ -51,19 +64,30 @@ public:
     void SetImageList(std::vector<int> imageResourceIds);
     const std::vector<int>& ImageList() const { return m_images; }
 
-    // The operator's input: selecting a row sends LVN_ITEMCHANGED for the row that loses the
-    // selection, then for the row that gains it; clicks send NM_CLICK or NM_RCLICK with the
-    // row under the pointer (-1 for none); a double click on the header HDN_ITEMDBLCLICK.
-    void SelectByUser(int item);
-    void ClickByUser(int item, CPoint point);
+    // The operator's input. A pick sends LVN_ITEMCHANGED for every row that loses the
+    // selection, then for every row that gains it, the picked row last, whether its selection
+    // changed or not (it takes the focus), so that a handler recording the row that changed
+    // last records the pick. Clicks pick the row under the pointer and send NM_CLICK or
+    // NM_RCLICK with it (-1 for none, which changes no selection); a double click on the
+    // header sends HDN_ITEMDBLCLICK.
+    void SelectByUser(int item, SelectMode mode = SelectMode::Replace);
+    void ClickByUser(int item, CPoint point, SelectMode mode = SelectMode::Replace);
     void RightClickByUser(int item, CPoint point);
     void HeaderDoubleClickByUser(int column);
 
     void Reset() override;
 
 private:
+    // The rows selected once the pick of `item` is applied.
+    std::vector<bool> SelectionAfter(int item, SelectMode mode) const;
+    // Gives row `item` the selection `selected` and notifies, unless the handler of an earlier
+    // notification rebuilt the list (its row count is no longer `count`); false then.
+    bool ChangeByUser(int item, bool selected, int count);
+
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
     std::vector<int> m_images;
     std::string m_strEmptyText;
+    int m_nFocusItem = -1;
+    int m_nAnchorItem = -1;
 };

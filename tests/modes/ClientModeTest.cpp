@@ -248,6 +248,32 @@ TEST_F(ClientModeTest, ALineWithoutBarsShowsAsTheNameAndDeleteSendsIt) {
     });
 }
 
+TEST_F(ClientModeTest, DeleteTakesTheRowClickedLastAndAHighlightedRowCanBeClickedAgain) {
+    replies["Serv\r\n"] =
+        "0|A||10.0.0.1:1\r\n1|B||10.0.0.2:2\r\n2|C||10.0.0.3:3\r\n+OK 192.168.0.10:9200\r\n";
+    Run([&](CManagerDlg& dlg) {
+        OpenClientMode(dlg, [&](CClientModeDlg& client) {
+            auto& table = client.Item<CListViewCtrl>(IDC_CLIENT_SERVER_LIST);
+            // A plain click leaves the row it picks alone selected, also one picked before.
+            for (const int row : {0, 1, 0})
+                SelectRow(client, IDC_CLIENT_SERVER_LIST, row);
+            EXPECT_EQ(table.GetSelectedItem(), 0);
+            ClickButton(client, IDC_CLIENT_DELETE);
+            EXPECT_EQ(TakeSent(), Lines{"DelServ A\r\n"});
+            // B, and C added with Ctrl; C goes, and B, still highlighted, is clicked again.
+            SelectRow(client, IDC_CLIENT_SERVER_LIST, 0);
+            table.ClickByUser(1, CPoint{10, 30}, SelectMode::Toggle);
+            ClickButton(client, IDC_CLIENT_DELETE);
+            EXPECT_EQ(TakeSent(), Lines{"DelServ C\r\n"});
+            ASSERT_TRUE(table.Rows()[0].selected);
+            SelectRow(client, IDC_CLIENT_SERVER_LIST, 0);
+            ClickButton(client, IDC_CLIENT_DELETE);
+            EXPECT_EQ(TakeSent(), Lines{"DelServ B\r\n"});
+            EXPECT_EQ(table.GetItemCount(), 0);
+        });
+    });
+}
+
 TEST_F(ClientModeTest, ModifyKeepsItsOwnValuesAndRestoresARefusedEntry) {
     Run([&](CManagerDlg& dlg) {
         OpenClientMode(dlg, [&](CClientModeDlg& client) {

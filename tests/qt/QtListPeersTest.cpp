@@ -5,6 +5,7 @@
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <functional>
 
 #include "QtFixture.h"
 #include "Recording.h"
@@ -27,6 +28,8 @@ public:
             .Notify(Connections, NM_CLICK, &Self::Notify<Connections, NM_CLICK>)
             .Notify(Connections, NM_RCLICK, &Self::Notify<Connections, NM_RCLICK>)
             .Notify(Connections, HDN_ITEMDBLCLICK, &Self::Notify<Connections, HDN_ITEMDBLCLICK>)
+            .Notify(Servers, LVN_ITEMCHANGED, &Self::Notify<Servers, LVN_ITEMCHANGED>)
+            .Notify(Servers, NM_CLICK, &Self::Notify<Servers, NM_CLICK>)
             .Notify(Repeaters, TVN_SELCHANGED, &Self::Notify<Repeaters, TVN_SELCHANGED>)
             .Notify(Repeaters, TVN_ITEMEXPANDED, &Self::Notify<Repeaters, TVN_ITEMEXPANDED>);
     }
@@ -63,6 +66,14 @@ using QtTabTest = QtListTest<CTabsRecorder>;
 
 QPoint CellCentre(QTableWidget* table, int row) {
     return table->visualItemRect(table->item(row, 0)).center();
+}
+
+std::vector<int> ShownRows(const QTableWidget* table) {
+    std::vector<int> rows;
+    for (int r = 0; r < table->rowCount(); ++r)
+        if (table->selectionModel()->isRowSelected(r, QModelIndex()))
+            rows.push_back(r);
+    return rows;
 }
 
 TEST_F(QtListViewTest, RowsColumnsAndImagesMirrorTheControl) {
@@ -130,10 +141,10 @@ TEST_F(QtListViewTest, ClicksKeysAndHeaderDoubleClicksGoThroughTheControl) {
     QTest::keyClick(table, Qt::Key_Up);
     EXPECT_EQ(dialog.For(Connections), (Entries{"LVN_ITEMCHANGED 2", "LVN_ITEMCHANGED 1"}));
     EXPECT_TRUE(table->selectionModel()->isRowSelected(1, QModelIndex()));
-    // Space is the keyboard's click on the selected row.
+    // Space is the keyboard's click on the selected row, which reports the row again.
     dialog.log.clear();
     QTest::keyClick(table, Qt::Key_Space);
-    EXPECT_EQ(dialog.For(Connections), Entries{"NM_CLICK 1"});
+    EXPECT_EQ(dialog.For(Connections), (Entries{"LVN_ITEMCHANGED 1", "NM_CLICK 1"}));
 
     dialog.log.clear();
     QHeaderView* header = table->horizontalHeader();
@@ -161,6 +172,61 @@ TEST_F(QtListViewTest, RowsSelectedThroughTheAccessibilityBusAreSelectedByTheCon
     EXPECT_EQ(list.GetSelectedItem(), 2);
     EXPECT_TRUE(table->selectionModel()->isRowSelected(2));
     EXPECT_EQ(dialog.For(Connections).size(), 4u);
+}
+
+// In a list that allows several selected rows the keys held with a click or an arrow key go
+// to the control (plain, Ctrl, Shift); what the list shows is what the control holds.
+TEST_F(QtListViewTest, ClicksAndKeysWithCtrlOrShiftPickRowsOfAListWithSeveral) {
+    auto& list = dialog.Item<CListViewCtrl>(Servers);
+    auto* table = qobject_cast<QTableWidget*>(CQtBackend::WidgetOf(list));
+    const auto click = [&](int row, Qt::KeyboardModifiers keys = {}) {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, keys, CellCentre(table, row));
+    };
+    click(0);
+    click(2);
+    dialog.log.clear();
+    click(2); // reported again, for the handlers that record the row that changed last
+    EXPECT_EQ(dialog.For(Servers), (Entries{"LVN_ITEMCHANGED 2", "NM_CLICK 2"}));
+    const std::pair<std::function<void()>, std::vector<int>> steps[] = {
+        {[&] { click(0, Qt::ControlModifier); }, {0, 2}},
+        {[&] { QTest::keyClick(table, Qt::Key_Down); }, {1}},
+        {[&] { QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier); }, {1, 2}},
+        {[&] { click(0, Qt::ShiftModifier); }, {0, 1}},
+        {[&] { QTest::keyClick(table, Qt::Key_Space, Qt::ControlModifier); }, {1}},
+        {[&] { QTest::keyClick(table, Qt::Key_Space); }, {0}},
+    };
+    for (const auto& [input, selected] : steps) {
+        input();
+        EXPECT_EQ(ShownRows(table), selected) << "after " << dialog.log.back();
+    }
+    // Code selecting one row alone is shown so, and the keyboard goes on from it.
+    list.SetSelectedItem(2);
+    EXPECT_EQ(table->currentIndex().row(), 2);
+    QTest::keyClick(table, Qt::Key_Up);
+    EXPECT_EQ(ShownRows(table), std::vector<int>{1});
+}
+
+// Through the bus a row is added to the selection or taken out of it, as a Ctrl click does,
+// and type-ahead picks the row it finds alone.
+TEST_F(QtListViewTest, RowsAddedAndDroppedThroughTheBusAreTheOperatorsInAListWithSeveral) {
+    auto& list = dialog.Item<CListViewCtrl>(Servers);
+    auto* table = qobject_cast<QTableWidget*>(CQtBackend::WidgetOf(list));
+    QAccessibleTableInterface* rows =
+        QAccessible::queryAccessibleInterface(table)->tableInterface();
+    ASSERT_TRUE(rows->selectRow(0));
+    ASSERT_TRUE(rows->selectRow(2));
+    EXPECT_EQ(ShownRows(table), (std::vector<int>{0, 2}));
+    ASSERT_TRUE(rows->unselectRow(0));
+    EXPECT_EQ(ShownRows(table), std::vector<int>{2});
+    EXPECT_EQ(rows->selectedRows(), QList<int>{2});
+    EXPECT_EQ(dialog.For(Servers),
+              (Entries{"LVN_ITEMCHANGED 0", "LVN_ITEMCHANGED 2", "LVN_ITEMCHANGED 0"}));
+    EXPECT_EQ(list.GetFocusedItem(), 0);
+
+    dialog.log.clear();
+    QTest::keyClicks(table, "Sc");
+    EXPECT_EQ(list.GetSelectedItem(), 1);
+    EXPECT_EQ(dialog.For(Servers), (Entries{"LVN_ITEMCHANGED 2", "LVN_ITEMCHANGED 1"}));
 }
 
 TEST_F(QtListViewTest, TreeShowsItemsInOrderWithImagesAndExpansion) {

@@ -1,6 +1,7 @@
 // Widgets and controls in step both ways: code changes show without notifications, the
 // operator's input reaches the control once, in the framework's order.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
@@ -194,6 +195,76 @@ TEST_F(QtPeersTest, ComboBoxesMirrorEntriesAndReportPicksAndTyping) {
     EXPECT_EQ(dialog.For(HostCombo), Entries{"CBN_EDITCHANGE"});
     hostCtrl.SetCurSel(2);
     EXPECT_EQ(host->lineEdit()->text().toStdString(), "appliance.lan");
+}
+
+using Entry = std::pair<QList<int>, std::string>;
+
+// What a screen reader reads of a combo box: the selected rows of its list (its items in the
+// selected state alike), and for a drop-down list its text.
+Entry EntryOnTheBus(QComboBox* box) {
+    QAccessibleInterface* combo = QAccessible::queryAccessibleInterface(box);
+    QAccessibleInterface* list = combo->child(0);
+    QList<int> items;
+    for (int i = 0; i < list->childCount(); ++i)
+        if (list->child(i)->state().selected)
+            items.push_back(i);
+    const QList<int> rows = list->tableInterface()->selectedRows();
+    if (items != rows)
+        return {rows, "(items selected otherwise)"};
+    QAccessibleTextInterface* text = combo->textInterface();
+    return {rows, text ? text->text(0, text->characterCount()).toStdString() : "(no text)"};
+}
+
+TEST_F(QtPeersTest, ACombosEntryIsItsListsSelectedItemAndItsTextOnTheBus) {
+    auto* mode = WidgetOf<QComboBox>(Mode);
+    auto& modeCtrl = dialog.Item<CComboBoxCtrl>(Mode);
+    EXPECT_EQ(EntryOnTheBus(mode), (Entry{{1}, "Client"}));
+    modeCtrl.SetCurSel(2);
+    EXPECT_EQ(EntryOnTheBus(mode), (Entry{{2}, "Vertex"}));
+    mode->setFocus();
+    QTest::keyClick(mode, Qt::Key_Up);
+    EXPECT_EQ(EntryOnTheBus(mode), (Entry{{1}, "Client"}));
+    modeCtrl.SetCurSel(-1);
+    EXPECT_EQ(EntryOnTheBus(mode), (Entry{{}, ""}));
+    // The editable kind has its field for the text; its list shows an entry the text names.
+    auto* host = WidgetOf<QComboBox>(HostCombo);
+    EXPECT_EQ(EntryOnTheBus(host), (Entry{{}, "(no text)"}));
+    dialog.Item<CComboBoxCtrl>(HostCombo).SetWindowText("10.0.0.7");
+    EXPECT_EQ(EntryOnTheBus(host), (Entry{{1}, "(no text)"}));
+}
+
+TEST_F(QtPeersTest, AnEntrySelectedThroughTheBusIsPickedOnceTheListIsClosed) {
+    auto* mode = WidgetOf<QComboBox>(Mode);
+    auto& modeCtrl = dialog.Item<CComboBoxCtrl>(Mode);
+    QAccessibleTableInterface* list =
+        QAccessible::queryAccessibleInterface(mode)->child(0)->tableInterface();
+    // Closed: a selected item is the operator's pick; the only entry cannot be let go.
+    ASSERT_TRUE(list->selectRow(2));
+    EXPECT_EQ(modeCtrl.GetCurSel(), 2);
+    EXPECT_EQ(dialog.For(Mode), Entries{"CBN_SELCHANGE"});
+    list->unselectRow(2);
+    EXPECT_EQ(EntryOnTheBus(mode), (Entry{{2}, "Vertex"}));
+    QAccessible::queryAccessibleInterface(mode)->child(0)->child(0)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(modeCtrl.GetCurSel(), 0);
+    EXPECT_EQ(dialog.For(Mode).size(), 2u);
+
+    // Dropped: the selection is the highlight, picked by Enter; closing without a pick puts
+    // the control's entry back.
+    mode->showPopup();
+    ASSERT_TRUE(WaitFor([&] { return mode->view()->isVisible(); }));
+    ASSERT_TRUE(list->selectRow(1));
+    EXPECT_EQ(modeCtrl.GetCurSel(), 0);
+    mode->hidePopup();
+    ASSERT_TRUE(WaitFor([&] { return EntryOnTheBus(mode) == Entry{{0}, "Server"}; }));
+    mode->showPopup();
+    ASSERT_TRUE(WaitFor([&] { return mode->view()->isVisible(); }));
+    ASSERT_TRUE(list->selectRow(1));
+    QTest::keyClick(mode->view(), Qt::Key_Return);
+    // Qt closes the list before it reports the pick.
+    ASSERT_TRUE(WaitFor([&] { return modeCtrl.GetCurSel() == 1; }));
+    EXPECT_EQ(EntryOnTheBus(mode), (Entry{{1}, "Client"}));
+    EXPECT_EQ(dialog.For(Mode).size(), 3u);
 }
 
 TEST_F(QtPeersTest, CheckBoxAndRadioGroupFollowTheFrameworksRules) {

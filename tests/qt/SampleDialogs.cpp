@@ -62,7 +62,7 @@ const CDialogResource& ListsResource() {
     static const CDialogResource resource{
         2002,
         "Sample Lists",
-        {260, 150},
+        {260, 206},
         "Arial",
         9,
         {
@@ -72,7 +72,10 @@ const CDialogResource& ListsResource() {
             {-1, ControlKind::Static, "Repeaters", DlgRect(7, 92, 60, 8)},
             {Repeaters, ControlKind::TreeView, "", DlgRect(7, 102, 120, 44),
              TreeLines | TreeButtons},
-            {IDOK, ControlKind::PushButton, "OK", DlgRect(203, 130, 50, 14), DefaultButton},
+            {-1, ControlKind::Static, "Servers", DlgRect(7, 150, 60, 8)},
+            {Servers, ControlKind::ListView, "", DlgRect(7, 160, 190, 42),
+             GridLines | FullRowSelect},
+            {IDOK, ControlKind::PushButton, "OK", DlgRect(203, 188, 50, 14), DefaultButton},
         },
     };
     return resource;
@@ -181,6 +184,16 @@ bool CSampleListsDlg::OnInitDialog() {
         list.SetItemText(r, 3, rows[r][2]);
     }
     list.SetItemSelected(1, true);
+    auto& servers = Item<CListViewCtrl>(Servers);
+    servers.InsertColumn(0, "Name", ColumnAlign::Left, 80);
+    servers.InsertColumn(1, "IP:Port", ColumnAlign::Left, 120);
+    const char* entries[][2] = {{"Printer", "192.168.0.20:9200"},
+                                {"Scanner", "192.168.0.21:9201"},
+                                {"Modem", "192.168.0.22:9202"}};
+    for (int r = 0; r < 3; ++r) {
+        servers.InsertItem(r, entries[r][0]);
+        servers.SetItemText(r, 1, entries[r][1]);
+    }
     auto& tree = Item<CTreeViewCtrl>(Repeaters);
     tree.SetImageList({160, 159});
     const HTREEITEM root = tree.InsertItem("Velmora42 (root)", 0);

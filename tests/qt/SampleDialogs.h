@@ -24,6 +24,7 @@ constexpr int Log = 1030;
 constexpr int Animation = 1031;
 constexpr int Connections = 1040;
 constexpr int Repeaters = 1041;
+constexpr int Servers = 1042;
 constexpr int Tabs = 1050;
 constexpr int TabsLog = 1051;
 constexpr int PageName = 1060;
@@ -40,7 +41,8 @@ public:
     bool OnInitDialog() override;
 };
 
-// A report-style list view with images and a hidden column, and a tree view.
+// A report-style list view with images and a hidden column, one that allows several selected
+// rows, and a tree view.
 class CSampleListsDlg : public CDialog {
 public:
     CSampleListsDlg();

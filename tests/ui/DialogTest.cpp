@@ -28,7 +28,8 @@ enum {
     IDC_SPIN_EDIT,
     IDC_SPIN,
     IDC_TAB,
-    IDC_APPLY
+    IDC_APPLY,
+    IDC_MULTI
 };
 
 const CDialogResource& SampleResource() {
@@ -53,6 +54,7 @@ const CDialogResource& SampleResource() {
             {IDC_SPIN, ControlKind::Spin, "", DlgRect(160, 5, 10, 12), SetBuddyInt},
             {IDC_TAB, ControlKind::Tab, "", DlgRect(130, 30, 60, 40)},
             {IDC_APPLY, ControlKind::PushButton, "Apply", DlgRect(130, 130, 50, 14)},
+            {IDC_MULTI, ControlKind::ListView, "", DlgRect(5, 125, 120, 20)},
         }};
     return resource;
 }
@@ -64,6 +66,7 @@ public:
             .Clicked(IDC_APPLY, &CSampleDlg::OnApply)
             .Command(IDC_NAME, EN_CHANGE, &CSampleDlg::OnChangeName)
             .Notify(IDC_LIST, LVN_ITEMCHANGED, &CSampleDlg::OnItemChanged)
+            .Notify(IDC_MULTI, LVN_ITEMCHANGED, &CSampleDlg::OnItemChanged)
             .Notify(IDC_TAB, NM_CLICK, &CSampleDlg::OnTabClick)
             .Notify(IDC_TAB, TCN_SELCHANGE, &CSampleDlg::OnTabChange)
             .Message(WM_USER + 7, &CSampleDlg::OnPrivate)
@@ -170,6 +173,85 @@ TEST_F(DialogTest, NotificationsArriveOnceInPlatformOrder) {
     EXPECT_EQ(dialog.m_events,
               (std::vector<std::string>{"item:0", "item:0", "item:1", "selchange", "click", "click",
                                         "selchange", "change:x"}));
+}
+
+// A plain pick selects the row alone, Ctrl toggles it, Shift selects from the anchor; the
+// rows losing the selection are reported first, the picked row last, also when it was
+// selected already. A list with single selection replaces whatever the keys.
+TEST_F(DialogTest, ListPicksReportTheRowsThatChangeAndThePickedRowLast) {
+    constexpr auto kCtrl = SelectMode::Toggle;
+    constexpr auto kShift = SelectMode::Extend;
+    struct Pick {
+        int row;
+        SelectMode mode = SelectMode::Replace;
+        bool right = false;
+    };
+    const struct {
+        int list;
+        std::vector<Pick> picks;
+        std::vector<std::string> events;
+        std::vector<int> selected;
+    } cases[] = {
+        {IDC_MULTI, {{0}, {2}, {2}}, {"item:0", "item:0", "item:2", "item:2"}, {2}},
+        {IDC_MULTI, {{0}, {2, kCtrl}, {0, kCtrl}}, {"item:0", "item:2", "item:0"}, {2}},
+        {IDC_MULTI,
+         {{1}, {3, kShift}, {0, kShift}},
+         {"item:1", "item:2", "item:3", "item:2", "item:3", "item:0"},
+         {0, 1}},
+        {IDC_MULTI, {{0}, {1, kCtrl}, {0, {}, true}, {-1}}, {"item:0", "item:1", "item:0"}, {0, 1}},
+        {IDC_LIST,
+         {{0}, {2, kCtrl}, {3, kShift}},
+         {"item:0", "item:0", "item:2", "item:2", "item:3"},
+         {3}},
+    };
+    backend.OnModal(IDD_SAMPLE, [&](CDialog& d) {
+        for (const auto& c : cases) {
+            auto& list = d.Item<CListViewCtrl>(c.list);
+            while (list.GetItemCount() < 4)
+                list.InsertItem(list.GetItemCount(), "row");
+            list.SetSelectedItem(-1);
+            dialog.m_events.clear();
+            for (const Pick& pick : c.picks) {
+                if (pick.right)
+                    list.RightClickByUser(pick.row, CPoint{});
+                else
+                    list.ClickByUser(pick.row, CPoint{}, pick.mode);
+            }
+            EXPECT_EQ(dialog.m_events, c.events);
+            std::vector<int> selected;
+            for (int i = 0; i < list.GetItemCount(); ++i)
+                if (list.Rows()[static_cast<size_t>(i)].selected)
+                    selected.push_back(i);
+            EXPECT_EQ(selected, c.selected);
+        }
+        d.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
+}
+
+TEST_F(DialogTest, ListAnchorMovesWithItsRowAndCodeSelectsOneRowAloneSilently) {
+    backend.OnModal(IDD_SAMPLE, [&](CDialog& d) {
+        auto& list = d.Item<CListViewCtrl>(IDC_MULTI);
+        for (const char* name : {"a", "b", "c", "d"})
+            list.InsertItem(list.GetItemCount(), name);
+        list.ClickByUser(2, CPoint{});
+        list.InsertItem(0, "new");
+        EXPECT_EQ(list.GetFocusedItem(), 3);
+        list.DeleteItem(1);
+        EXPECT_EQ(list.GetFocusedItem(), 2);
+        list.DeleteItem(2);
+        EXPECT_EQ(list.GetFocusedItem(), -1);
+        list.ClickByUser(0, CPoint{});
+        dialog.m_events.clear();
+        list.SetSelectedItem(2);
+        EXPECT_EQ(list.GetSelectedItem(), 2);
+        EXPECT_TRUE(dialog.m_events.empty());
+        // Shift goes on from the row code selected.
+        list.ClickByUser(0, CPoint{}, SelectMode::Extend);
+        EXPECT_EQ(dialog.m_events, (std::vector<std::string>{"item:1", "item:0"}));
+        d.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
 }
 
 TEST_F(DialogTest, ComboTextSelectsAMatchingEntryOrFillsTheField) {

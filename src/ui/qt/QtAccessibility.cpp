@@ -53,14 +53,46 @@ public:
     }
 };
 
-class CAccessibleComboBox final : public QAccessibleWidget {
+// A combo box reads as its entry: the value, the text of a drop-down list (an editable box
+// has its field for that) and the selected item of its list, which the renderer keeps in step.
+class CAccessibleComboBox final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit CAccessibleComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface && !Box()->lineEdit())
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
 
     QString text(QAccessible::Text type) const override {
         if (type != QAccessible::Value)
             return QAccessibleWidget::text(type);
         return Box()->lineEdit() ? Box()->lineEdit()->text() : Box()->currentText();
+    }
+
+    // The entry as read-only text: no caret, nothing to select, no attributes.
+    QString text(int startOffset, int endOffset) const override {
+        return Box()->currentText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(Box()->currentText().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return QString();
     }
 
     // The list that drops down first, then the field of an editable box.

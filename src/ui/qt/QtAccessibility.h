@@ -7,6 +7,8 @@
 // - check boxes and radio buttons answer with their kind, whatever Qt's exclusivity flag
 //   says, and their press or toggle action clicks them as a person does (the control then
 //   decides the check state and notifies);
-// - a combo box answers with the name of its label and keeps its value as the value.
+// - a combo box answers with the name of its label, keeps its entry as the value and, for a
+//   drop-down list, as its text; its list shows the entry as the selected item (kept in
+//   step by the renderer's peer).
 // Installs once per process; call on the UI thread after the QApplication is made.
 void InstallAccessibleInterfaces();

@@ -1,6 +1,9 @@
 #include "ui/qt/QtComboBoxPeer.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 
 #include "ui/ComboBoxCtrl.h"
@@ -40,10 +43,51 @@ CQtComboBoxPeer::CQtComboBoxPeer(CComboBoxCtrl& combo, QWidget* window)
             if (typed != combo.GetWindowText())
                 combo.EditByUser(typed);
         });
+    QAbstractItemView* list = ComboBox()->view();
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CQtComboBoxPeer::OnListSelection);
+    // The list's window: after it closes, the highlight goes back to the control's entry.
+    list->window()->installEventFilter(this);
+}
+
+void CQtComboBoxPeer::OnListSelection() {
+    if (!TakeNativeChange())
+        return;
+    QAbstractItemView* list = ComboBox()->view();
+    CComboBoxCtrl& combo = ControlAs<CComboBoxCtrl>();
+    int row = -1;
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
+        if (row < 0 || index.row() != combo.GetCurSel())
+            row = index.row();
+    if (Dropped()) {
+        // The dropped list: what the pointer or the arrows highlight is picked by a click or
+        // Enter, as Qt does; an entry selected there through the bus becomes the one they pick.
+        const QModelIndex entry = ComboBox()->model()->index(row, ComboBox()->modelColumn());
+        if (entry.isValid() && list->currentIndex() != entry)
+            list->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::NoUpdate);
+        return;
+    }
+    // Closed, only an assistive technology selects in the list: its pick is the operator's.
+    if (row >= 0 && row != combo.GetCurSel())
+        combo.SelectByUser(row);
+    Refresh();
+}
+
+// Once the list has closed, and the pick that closed it (which Qt reports right after it
+// closes the list) has reached the control.
+bool CQtComboBoxPeer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched == ComboBox()->view()->window())
+        QMetaObject::invokeMethod(this, &CQtComboBoxPeer::Refresh, Qt::QueuedConnection);
+    return false;
 }
 
 QComboBox* CQtComboBoxPeer::ComboBox() const {
     return static_cast<QComboBox*>(Widget());
+}
+
+// The list's window, not the list: the list is still visible while its window hides.
+bool CQtComboBoxPeer::Dropped() const {
+    return ComboBox()->view()->window()->isVisible();
 }
 
 void CQtComboBoxPeer::Place(const QRect& rect) {
@@ -82,4 +126,23 @@ void CQtComboBoxPeer::RefreshWidget() {
                 field->setCursorPosition(caret);
         }
     }
+    if (!Dropped())
+        ShowEntryInList();
+}
+
+// Screen readers read a combo box's entry as the selected item of its list: the closed list
+// holds the control's entry selected and current (none without one).
+void CQtComboBoxPeer::ShowEntryInList() {
+    QComboBox* box = ComboBox();
+    QItemSelectionModel* selection = box->view()->selectionModel();
+    const QModelIndex entry =
+        box->model()->index(ControlAs<CComboBoxCtrl>().GetCurSel(), box->modelColumn());
+    if (!entry.isValid()) {
+        if (selection->hasSelection() || selection->currentIndex().isValid())
+            selection->clear();
+        return;
+    }
+    if (selection->currentIndex() != entry ||
+        selection->selectedIndexes() != QModelIndexList{entry})
+        selection->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
 }

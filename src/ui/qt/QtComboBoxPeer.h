@@ -7,7 +7,8 @@ class QComboBox;
 
 // A combo box: drop-down list, or editable drop-down with a field. The operator's pick goes
 // to SelectByUser, typing in the field to EditByUser; entries, selection and field text
-// follow the control.
+// follow the control. The closed list holds the control's entry selected, where assistive
+// tools read it, and an entry selected there through the accessibility bus is a pick.
 class CQtComboBoxPeer final : public CQtPeer {
 public:
     CQtComboBoxPeer(CComboBoxCtrl& combo, QWidget* window);
@@ -18,7 +19,11 @@ public:
 
 protected:
     void RefreshWidget() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QComboBox* ComboBox() const;
+    bool Dropped() const;
+    void OnListSelection();
+    void ShowEntryInList();
 };

@@ -90,21 +90,46 @@ void CQtListViewPeer::OnNativeSelection() {
     std::set<int> shown;
     for (const QModelIndex& index : Table()->selectionModel()->selectedIndexes())
         shown.insert(index.row());
-    // A row Qt selected is selected by the operator; one it let go stays selected, as the
-    // operator has no way to drop a row from the control's selection.
-    for (const int row : shown) {
-        CListViewCtrl& list = ControlAs<CListViewCtrl>();
-        if (row >= list.GetItemCount() || list.Rows()[static_cast<size_t>(row)].selected)
-            continue;
-        list.SelectByUser(row);
-        if (!Control() || ControlAs<CListViewCtrl>().HasStyle(ControlStyle::SingleSelection))
-            break;
-    }
+    SelectShownRows(shown);
     // A row picked through the bus takes the focus with it, as the platform's take-focus
     // selection does, so that the keys for the list (Space, the arrows) act on it next.
     if (Control() && !shown.empty())
         Table()->setFocus(Qt::OtherFocusReason);
     Refresh();
+}
+
+// What Qt selected by itself becomes the operator's picks, in the control's terms: one row
+// selected alone in place of others (type-ahead) is a plain pick; otherwise each row Qt added
+// or let go is a Ctrl pick, the rows let go first. A list with single selection keeps its row
+// when Qt lets go of it: the operator cannot have none there.
+void CQtListViewPeer::SelectShownRows(const std::set<int>& shown) {
+    CListViewCtrl& list = ControlAs<CListViewCtrl>();
+    const int count = list.GetItemCount();
+    std::vector<int> gained;
+    std::vector<int> lost;
+    for (int row = 0; row < count; ++row) {
+        const bool selected = list.Rows()[static_cast<size_t>(row)].selected;
+        if (shown.contains(row) && !selected)
+            gained.push_back(row);
+        else if (!shown.contains(row) && selected)
+            lost.push_back(row);
+    }
+    if (gained.size() == 1 && shown.size() == 1) {
+        list.SelectByUser(gained.front());
+        return;
+    }
+    if (list.HasStyle(ControlStyle::SingleSelection)) {
+        if (!gained.empty())
+            list.SelectByUser(gained.front());
+        return;
+    }
+    lost.insert(lost.end(), gained.begin(), gained.end());
+    for (const int row : lost) {
+        // A handler that went away with its dialog or rebuilt the list ends the picks.
+        if (!Control() || ControlAs<CListViewCtrl>().GetItemCount() != count)
+            return;
+        list.SelectByUser(row, SelectMode::Toggle);
+    }
 }
 
 QTableWidget* CQtListViewPeer::Table() const {
@@ -173,7 +198,8 @@ void CQtListViewPeer::RefreshRows() {
 }
 
 void CQtListViewPeer::RefreshSelection() {
-    const auto& rows = ControlAs<CListViewCtrl>().Rows();
+    const CListViewCtrl& list = ControlAs<CListViewCtrl>();
+    const auto& rows = list.Rows();
     QTableWidget* table = Table();
     if (table->columnCount() == 0)
         return;
@@ -184,7 +210,9 @@ void CQtListViewPeer::RefreshSelection() {
     std::set<int> shown;
     for (const QModelIndex& index : table->selectionModel()->selectedIndexes())
         shown.insert(index.row());
-    if (wanted == shown)
+    const int focus = list.GetFocusedItem() >= 0 ? list.GetFocusedItem() : list.GetSelectedItem();
+    const QModelIndex current = table->model()->index(focus, 0);
+    if (wanted == shown && (!current.isValid() || table->currentIndex() == current))
         return;
     const bool fullRow = table->selectionBehavior() == QAbstractItemView::SelectRows;
     const int lastColumn = fullRow ? table->columnCount() - 1 : 0;
@@ -192,9 +220,8 @@ void CQtListViewPeer::RefreshSelection() {
     for (int r : wanted)
         selection.select(table->model()->index(r, 0), table->model()->index(r, lastColumn));
     table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    if (!wanted.empty())
-        table->selectionModel()->setCurrentIndex(table->model()->index(*wanted.begin(), 0),
-                                                 QItemSelectionModel::NoUpdate);
+    if (current.isValid())
+        table->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
 }
 
 CPoint CQtListViewPeer::ClientPoint(const QPoint& viewportPosition) const {
@@ -223,6 +250,17 @@ bool CQtListViewPeer::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+namespace {
+
+// The keys held with a click: Ctrl toggles the row, Shift extends from the anchor.
+SelectMode ModeOf(Qt::KeyboardModifiers modifiers) {
+    if (modifiers & Qt::ShiftModifier)
+        return SelectMode::Extend;
+    return modifiers & Qt::ControlModifier ? SelectMode::Toggle : SelectMode::Replace;
+}
+
+} // namespace
+
 bool CQtListViewPeer::OnMouse(QMouseEvent* event) {
     const QPoint position = event->position().toPoint();
     const int row = Table()->rowAt(position.y());
@@ -232,7 +270,7 @@ bool CQtListViewPeer::OnMouse(QMouseEvent* event) {
         return true;
     CListViewCtrl& list = ControlAs<CListViewCtrl>();
     if (event->button() == Qt::LeftButton)
-        list.ClickByUser(row, point);
+        list.ClickByUser(row, point, ModeOf(event->modifiers()));
     else if (event->button() == Qt::RightButton)
         list.RightClickByUser(row, point);
     return true;
@@ -241,15 +279,16 @@ bool CQtListViewPeer::OnMouse(QMouseEvent* event) {
 bool CQtListViewPeer::OnKey(const QKeyEvent* event) {
     CListViewCtrl& list = ControlAs<CListViewCtrl>();
     const int count = list.GetItemCount();
-    const int current = list.GetSelectedItem();
-    // Space clicks the selected row (the list itself when there is none), so that what a
-    // click does, such as enabling the Connections page's Disconnect, is there for the
-    // keyboard, and for a screen reader that types it, too.
+    const int current = list.GetFocusedItem() >= 0 ? list.GetFocusedItem() : list.GetSelectedItem();
+    // Space clicks the focused row (the list itself when there is none), Ctrl+Space as a Ctrl
+    // click, so that what a click does, such as enabling the Connections page's Disconnect,
+    // is there for the keyboard, and for a screen reader that types it, too.
     if (event->key() == Qt::Key_Space) {
         CPoint point;
         if (current >= 0 && current < Table()->rowCount() && Table()->columnCount() > 0)
             point = ClientPoint(Table()->visualItemRect(Table()->item(current, 0)).center());
-        list.ClickByUser(current, point);
+        const bool ctrl = event->modifiers() & Qt::ControlModifier;
+        list.ClickByUser(current, point, ctrl ? SelectMode::Toggle : SelectMode::Replace);
         return true;
     }
     if (count == 0)
@@ -280,8 +319,10 @@ bool CQtListViewPeer::OnKey(const QKeyEvent* event) {
         return false;
     }
     target = std::clamp(target, 0, count - 1);
+    // Shift extends the selection from the anchor; otherwise the row is selected alone.
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
     if (target != current)
-        list.SelectByUser(target);
+        list.SelectByUser(target, shift ? SelectMode::Extend : SelectMode::Replace);
     if (Control() && target < Table()->rowCount() && Table()->columnCount() > 0)
         Table()->scrollToItem(Table()->item(target, 0));
     return true;

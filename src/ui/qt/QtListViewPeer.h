@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <vector>
 
 #include "ui/ListViewCtrl.h"
@@ -12,9 +13,11 @@ class QTableWidget;
 
 // A report-style list view on a QTableWidget: columns with header text, width and alignment
 // (width 0 hides a column), grid lines, an image per row. The control owns the selection:
-// clicks, right-clicks, arrow keys and header double-clicks go to the control's input calls
-// (which notify), so does a row Qt selects by itself (type-ahead, a row or cell selected
-// through the accessibility bus), and the widget only shows the rows the control selected.
+// clicks (with Ctrl or Shift), right-clicks, arrow keys (with Shift), Space and header
+// double-clicks go to the control's input calls (which notify), so does a row Qt selects or
+// lets go by itself (type-ahead, a row or cell selected or unselected through the
+// accessibility bus), and the widget only shows the rows the control selected, with the
+// control's focused row as its current cell.
 class CQtListViewPeer final : public CQtPeer {
 public:
     CQtListViewPeer(CListViewCtrl& list, QWidget* window);
@@ -29,6 +32,7 @@ private:
     void RefreshRows();
     void RefreshSelection();
     void OnNativeSelection();
+    void SelectShownRows(const std::set<int>& shown);
     bool OnMouse(QMouseEvent* event);
     bool OnKey(const QKeyEvent* event);
     // A position in the viewport as the list's client coordinates (header included).

@@ -173,6 +173,53 @@ def select_row(table, row):
     wait_for("row %d selected in \"%s\"" % (row, table.name), picked)
 
 
+def selected_rows(table):
+    rows = table.queryTable().getSelectedRows()
+    return sorted(rows) if rows else []
+
+
+def combo_entry(combo):
+    """A drop-down list's current entry as a screen reader reads it: the selected item of its
+    list (its Table interface and the item's state) and the combo's text, which must agree."""
+    items = combo_list(combo)
+    rows = selected_rows(items)
+    text = text_of(combo)
+    if len(rows) > 1:
+        raise StepFailed("%d items selected in \"%s\"" % (len(rows), combo.name))
+    if not rows:
+        if text:
+            raise StepFailed("\"%s\" shows \"%s\" with no item selected" % (combo.name, text))
+        return ""
+    item = items.getChildAtIndex(rows[0])
+    if not has_state(item, pyatspi.STATE_SELECTED):
+        raise StepFailed("item \"%s\" of \"%s\" not in the selected state" %
+                         (item.name, combo.name))
+    if item.name != text:
+        raise StepFailed("\"%s\" shows \"%s\", its selected item is \"%s\"" %
+                         (combo.name, text, item.name))
+    return text
+
+
+def combo_list(combo):
+    for index in range(combo.childCount):
+        child = combo.getChildAtIndex(index)
+        if child is not None and child.getRoleName() == "list":
+            return child
+    raise StepFailed("combo box \"%s\" has no list" % combo.name)
+
+
+def choose_entry(combo, entry):
+    """Selects `entry` in the closed list of `combo` through the bus, as a switch or
+    on-screen tool does, and waits until the combo reads it."""
+    items = combo_list(combo)
+    names = [items.getChildAtIndex(i).name for i in range(items.childCount)]
+    if entry not in names:
+        raise StepFailed("no entry \"%s\" in \"%s\" (%s)" % (entry, combo.name, names))
+    if not items.queryTable().addRowSelection(names.index(entry)):
+        raise StepFailed("Table.addRowSelection refused by the list of \"%s\"" % combo.name)
+    wait_for("\"%s\" in \"%s\"" % (entry, combo.name), lambda: combo_entry(combo) == entry)
+
+
 def expect(what, actual, wanted):
     if actual != wanted:
         raise StepFailed("%s is \"%s\", want \"%s\"" % (what, actual, wanted))

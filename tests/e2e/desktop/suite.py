@@ -89,7 +89,7 @@ def main():
         step = "every tab"
         pages.open_every_tab(window, transcript)
         step = "Connections and Neighborhoods"
-        pages.drop_a_connection(window, transcript)
+        pages.drop_connections(window, transcript)
         pages.watch_neighbours(window, transcript)
         step = "Bluetooth settings"
         pages.change_bluetooth_setting(window, transcript, appliance)
