@@ -6,40 +6,58 @@
 #include "settings/ApplianceSettings.h"
 #include "settings/SettingsLoad.h"
 #include "ui/ButtonCtrl.h"
+#include "ui/Text.h"
 
 namespace {
 
 constexpr int kTop = 22;
 constexpr int kRowHeight = 11;
+// The columns: check box with the setting's name, the appliance's value, the file's value,
+// the row's state.
+constexpr int kNameX = 7;
+constexpr int kNameWidth = 135;
+constexpr int kNowX = 145;
+constexpr int kFileX = 298;
+constexpr int kValueWidth = 150;
+constexpr int kStateX = 451;
+constexpr int kStateWidth = 70;
+constexpr int kWidth = 528;
+// A value cell shows this many characters at most; a longer value ends in "...".
+constexpr int kCellChars = 30;
+
+std::string CellText(const std::string& value) {
+    return Length(value) <= kCellChars ? value : Left(value, kCellChars - 3) + "...";
+}
 
 const CDialogResource& LoadSettingsDlgResource() {
     using namespace ControlStyle;
     static const CDialogResource resource = [] {
-        CDialogResource r{IDD_LOAD_SETTINGS, "Load Settings", {424, 0}, "Arial", 9, {}, false};
-        r.controls.push_back({-1, ControlKind::Static, "Setting", DlgRect(7, 8, 118, 10)});
-        r.controls.push_back({-1, ControlKind::Static, "On Velmora42", DlgRect(128, 8, 110, 10)});
-        r.controls.push_back({-1, ControlKind::Static, "In the file", DlgRect(241, 8, 110, 10)});
-        r.controls.push_back({-1, ControlKind::Static, "", DlgRect(354, 8, 63, 10)});
+        CDialogResource r{IDD_LOAD_SETTINGS, "Load Settings", {kWidth, 0}, "Arial", 9, {}, false};
+        auto add = [&r](int id, ControlKind kind, std::string label, CRect rect,
+                        unsigned style = None) {
+            r.controls.push_back({id, kind, std::move(label), rect, style});
+        };
+        add(-1, ControlKind::Static, "Setting", DlgRect(kNameX, 8, kNameWidth, 10));
+        add(-1, ControlKind::Static, "On Velmora42", DlgRect(kNowX, 8, kValueWidth, 10));
+        add(-1, ControlKind::Static, "In the file", DlgRect(kFileX, 8, kValueWidth, 10));
         for (int i = 0; i < kSettingCount; ++i) {
             const CSettingInfo& info = SettingCatalogue()[static_cast<size_t>(i)];
             const int y = kTop + i * kRowHeight;
-            r.controls.push_back({IDC_LOAD_CHOICE_FIRST + i, ControlKind::CheckBox,
-                                  std::string(info.label), DlgRect(7, y, 118, 10)});
-            r.controls.push_back(
-                {IDC_LOAD_NOW_FIRST + i, ControlKind::Static, "", DlgRect(128, y + 1, 110, 9)});
-            r.controls.push_back(
-                {IDC_LOAD_FILE_FIRST + i, ControlKind::Static, "", DlgRect(241, y + 1, 110, 9)});
-            r.controls.push_back(
-                {IDC_LOAD_STATE_FIRST + i, ControlKind::Static, "", DlgRect(354, y + 1, 63, 9)});
+            add(IDC_LOAD_CHOICE_FIRST + i, ControlKind::CheckBox, std::string(info.label),
+                DlgRect(kNameX, y, kNameWidth, 10));
+            add(IDC_LOAD_NOW_FIRST + i, ControlKind::Static, "",
+                DlgRect(kNowX, y + 1, kValueWidth, 9));
+            add(IDC_LOAD_FILE_FIRST + i, ControlKind::Static, "",
+                DlgRect(kFileX, y + 1, kValueWidth, 9));
+            add(IDC_LOAD_STATE_FIRST + i, ControlKind::Static, "",
+                DlgRect(kStateX, y + 1, kStateWidth, 9));
         }
         const int bottom = kTop + kSettingCount * kRowHeight;
-        r.controls.push_back(
-            {IDC_LOAD_NOTE, ControlKind::Static, "", DlgRect(7, bottom + 4, 410, 18)});
-        r.controls.push_back({IDOK, ControlKind::PushButton, "Load",
-                              DlgRect(310, bottom + 26, 50, 14), DefaultButton});
-        r.controls.push_back(
-            {IDCANCEL, ControlKind::PushButton, "Close", DlgRect(367, bottom + 26, 50, 14)});
-        r.size = {424, bottom + 47};
+        add(IDC_LOAD_NOTE, ControlKind::Static, "", DlgRect(7, bottom + 4, kWidth - 14, 18));
+        add(IDOK, ControlKind::PushButton, "Load", DlgRect(kWidth - 114, bottom + 26, 50, 14),
+            DefaultButton);
+        add(IDCANCEL, ControlKind::PushButton, "Close", DlgRect(kWidth - 57, bottom + 26, 50, 14));
+        r.size = {kWidth, bottom + 47};
         return r;
     }();
     return resource;
@@ -67,9 +85,10 @@ void CLoadSettingsDlg::ShowRows() {
         const CSettingInfo& info = SettingCatalogue()[static_cast<size_t>(i)];
         const CSettingEntry& now = At(m_now, i);
         const CSettingEntry& file = At(m_file, i);
-        SetDlgItemText(IDC_LOAD_NOW_FIRST + i, now.present ? DisplayValue(info.id, now.lines) : "");
+        SetDlgItemText(IDC_LOAD_NOW_FIRST + i,
+                       now.present ? CellText(DisplayValue(info.id, now.lines)) : "");
         SetDlgItemText(IDC_LOAD_FILE_FIRST + i,
-                       file.present ? DisplayValue(info.id, file.lines) : "");
+                       file.present ? CellText(DisplayValue(info.id, file.lines)) : "");
         const char* state = kSame;
         bool choosable = false;
         if (!now.present) {
@@ -163,11 +182,11 @@ void CLoadSettingsDlg::ShowReadBack(const CSettingValues& readBack,
     }
     m_now = readBack;
     for (int i = 0; i < kSettingCount; ++i)
-        SetDlgItemText(
-            IDC_LOAD_NOW_FIRST + i,
-            At(m_now, i).present
-                ? DisplayValue(SettingCatalogue()[static_cast<size_t>(i)].id, At(m_now, i).lines)
-                : "");
+        SetDlgItemText(IDC_LOAD_NOW_FIRST + i,
+                       At(m_now, i).present
+                           ? CellText(DisplayValue(SettingCatalogue()[static_cast<size_t>(i)].id,
+                                                   At(m_now, i).lines))
+                           : "");
     const std::string summary = std::to_string(applied.size()) + " settings applied.";
     SetDlgItemText(IDC_LOAD_NOTE, summary + (differing.empty() ? " Velmora42 reads back what "
                                                                  "was sent."
