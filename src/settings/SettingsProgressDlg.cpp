@@ -5,7 +5,7 @@ namespace {
 const CDialogResource& SettingsProgressDlgResource() {
     static const CDialogResource resource{
         IDD_SETTINGS_PROGRESS,
-        "Save Settings",
+        "Reading Settings",
         {200, 40},
         "Arial",
         9,

@@ -28,10 +28,9 @@ std::string Now(const char* format) {
 }
 
 // Reads every setting while a progress window tells which one.
-CReadSettingsResult ReadWithProgress(std::string_view caption) {
+CReadSettingsResult ReadWithProgress() {
     CSettingsProgressDlg progress;
     progress.Create();
-    progress.SetWindowText(caption);
     const CReadSettingsResult read =
         ReadApplianceSettings(GetManagerWindow(), [&](const CSettingInfo& info) {
             progress.SetText(std::string(info.label) + " ...");
@@ -70,7 +69,7 @@ std::string DefaultSettingsFileName(std::string_view btName, std::string_view da
 
 void SaveSettings(CDialog& owner) {
     CManagerWindow& main = GetManagerWindow();
-    const CReadSettingsResult read = ReadWithProgress("Save Settings");
+    const CReadSettingsResult read = ReadWithProgress();
     if (!read.ok()) {
         ReportReadFailure(owner, read, "Nothing was saved.");
         return;
@@ -120,7 +119,7 @@ void LoadSettings(CDialog& owner) {
         owner.MessageBox("The settings file " + path + " cannot be loaded.\n" + file.error);
         return;
     }
-    const CReadSettingsResult now = ReadWithProgress("Load Settings");
+    const CReadSettingsResult now = ReadWithProgress();
     if (!now.ok()) {
         ReportReadFailure(owner, now, "Nothing was sent.");
         return;
