@@ -124,9 +124,11 @@ void LoadSettings(CDialog& owner) {
         ReportReadFailure(owner, now, "Nothing was sent.");
         return;
     }
-    const bool modeChanges = !SameSetting(
-        SettingId::Mode, now.values[static_cast<size_t>(SettingIndex(SettingId::Mode))],
-        file.values[static_cast<size_t>(SettingIndex(SettingId::Mode))]);
+    // The connections matter only when the load would change the mode.
+    const CSettingEntry& nowMode = now.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
+    const CSettingEntry& fileMode = file.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
+    const bool modeChanges =
+        nowMode.present && fileMode.present && !SameSetting(SettingId::Mode, nowMode, fileMode);
     CLoadSettingsDlg dialog(now.values, file.values,
                             modeChanges && HasActiveConnection(GetManagerWindow()));
     dialog.DoModal();
