@@ -142,7 +142,6 @@ void CLoadSettingsDlg::OnOK() {
     for (int i = 0; i < kSettingCount; ++i)
         GetDlgItem(IDC_LOAD_CHOICE_FIRST + i)->EnableWindow(false);
     GetDlgItem(IDOK)->EnableWindow(false);
-    m_bLoaded = true;
 
     const CApplyResult applied =
         ApplySettings(main, m_now, m_file, chosen, [&](std::string_view line) {

@@ -42,7 +42,6 @@ public:
 
     // The settings chosen now, in the catalogue's order.
     std::vector<SettingId> Chosen() const;
-    bool m_bLoaded = false;
 
 private:
     void ShowRows();
