@@ -152,6 +152,26 @@ TEST_F(LoadSettingsDlgTest, ARefusedRegistrationPutsBackWhatWasReleasedAndStops)
     });
 }
 
+TEST_F(LoadSettingsDlgTest, ATimeOutStopsTheLoadNamingTheLineAndReplacesTheConnection) {
+    replies["Rept 2500\r\n"] = "";
+    Run([&](CManagerDlg& dlg) {
+        backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
+            ClickButton(load, IDOK);
+            // Nothing after the silent line, not even the read-back.
+            EXPECT_EQ(TakeSent().back(), "Rept 2500\r\n");
+            ClickButton(load, IDCANCEL);
+        });
+        LoadFile(dlg, kFile);
+        EXPECT_EQ(TakeMessageBoxes(),
+                  std::vector<std::string>{
+                      "Sending \"Rept 2500\" is timeout. Check Velmora42 and Try again.\n"
+                      "Applied before it: Do not disconnect TCP socket, Registered Bluetooth "
+                      "Devices."});
+        backend.Pump();
+        EXPECT_EQ(SearchRuns(), 2);
+    });
+}
+
 TEST_F(LoadSettingsDlgTest, WhileABluetoothConnectionIsUpTheModeIsLeftAlone) {
     replies["List\r\n"] = "0|0|9101|00:0B:CE:77:00:01|Scale|10|20|230|-1\r\n+OK\r\n";
     Run([&](CManagerDlg& dlg) {
