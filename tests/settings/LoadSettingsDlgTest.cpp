@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <unistd.h>
 
 #include "../pages/ApplianceFixtures.h"
 #include "settings/LoadSettingsDlg.h"
@@ -48,7 +49,10 @@ protected:
         return static_cast<int>(std::count(history.begin(), history.end(), IDD_LOAD_SETTINGS));
     }
 
-    const std::string path = ::testing::TempDir() + "velmora42-load.txt";
+    // CTest runs the cases as processes of their own, side by side: a file each.
+    const std::string path = ::testing::TempDir() + "velmora42-load-" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                             std::to_string(getpid()) + ".txt";
 };
 
 std::string State(CDialog& load, SettingId id) {

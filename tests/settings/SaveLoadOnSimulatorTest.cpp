@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 #include "../pages/ApplianceFixtures.h"
 #include "modes/AddDeviceDlg.h"
@@ -47,7 +48,8 @@ protected:
     CTestBackend backend;
     CManagerApp app{backend};
     std::size_t target = 0;
-    const std::string path = ::testing::TempDir() + "velmora42-roundtrip.txt";
+    const std::string path =
+        ::testing::TempDir() + "velmora42-roundtrip-" + std::to_string(getpid()) + ".txt";
 };
 
 void RunMainDialog(CTestBackend& backend, CManagerApp& app,
