@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <unistd.h>
 
@@ -31,6 +32,8 @@ protected:
         replies["pinq\r\n"] = "+OK Off 10 5 0x9E8B33\r\n";
         replies["List\r\n"] = "+OK\r\n";
     }
+
+    ~LoadSettingsDlgTest() override { std::remove(path.c_str()); }
 
     // Writes `text` as the file the chooser answers with, and chooses Load Settings.
     void LoadFile(CManagerDlg& dlg, const std::string& text) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <unistd.h>
@@ -39,6 +40,7 @@ protected:
             search.EndDialog(IDOK);
         });
     }
+    ~SaveLoadOnSimulatorTest() override { std::remove(path.c_str()); }
     void SetUp() override {
         std::string error;
         ASSERT_TRUE(simulator.start(&error)) << error;
