@@ -1,5 +1,6 @@
 #include "settings/ApplianceSettings.h"
 
+#include <algorithm>
 #include <map>
 
 #include "modes/BindListing.h"
@@ -28,6 +29,12 @@ constexpr QueryInfo kQueries[kSettingCount] = {
     {"Pair\r\n", 0},  {"Scan\r\n", 0},   {"pinq\r\n", 3},  {"Mode\r\n", 0},
 };
 
+// A table entry the listing repeats is one entry: the file holds each once.
+void AddEntry(std::vector<std::string>& lines, std::string line) {
+    if (std::find(lines.begin(), lines.end(), line) == lines.end())
+        lines.push_back(std::move(line));
+}
+
 Lines One(std::string line) {
     return std::vector<std::string>{std::move(line)};
 }
@@ -48,7 +55,7 @@ Lines Registrations(std::string_view reply) {
         return std::nullopt;
     std::vector<std::string> lines;
     for (const CTableEntry& row : listing.rows)
-        lines.push_back("Bind " + row.name + " " + row.value);
+        AddEntry(lines, "Bind " + row.name + " " + row.value);
     return lines;
 }
 
@@ -63,7 +70,7 @@ Lines ServListingLines(std::string_view reply, bool host) {
         return One("Serv " + FormatDottedAddress(listing.host->address) + ":" + listing.host->port);
     std::vector<std::string> lines;
     for (const CTableEntry& server : listing.servers)
-        lines.push_back("Serv " + server.value + " " + server.name);
+        AddEntry(lines, "Serv " + server.value + " " + server.name);
     return lines;
 }
 
