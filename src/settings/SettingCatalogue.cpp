@@ -162,7 +162,7 @@ std::string_view CommandArguments(std::string_view line) {
 }
 
 std::optional<SettingId> ClassifySetLine(std::string_view line) {
-    if (!IsPrintable(line) || line.find(' ') == std::string_view::npos)
+    if (line.size() > kMaxSetLine || !IsPrintable(line) || line.find(' ') == std::string_view::npos)
         return std::nullopt;
     const std::string_view word = CommandWord(line);
     const std::string_view args = CommandArguments(line);

@@ -57,9 +57,13 @@ struct CSettingEntry {
 };
 using CSettingValues = std::array<CSettingEntry, kSettingCount>;
 
+// Longer lines are no set command: none is near this long.
+inline constexpr size_t kMaxSetLine = 200;
+
 // The setting a command line (without its line end) sets, when it is one of the set
 // commands above with arguments that pass the checks the pages and dialogs apply to what
-// the operator types; nothing for any other line. Pure; the line is untrusted.
+// the operator types, and no longer than kMaxSetLine; nothing for any other line. Pure; the
+// line is untrusted.
 std::optional<SettingId> ClassifySetLine(std::string_view line);
 
 // What the load window shows of a setting's lines: the arguments, entries joined by ", ";

@@ -23,8 +23,8 @@ struct CSettingsHeader {
 };
 
 inline constexpr std::string_view kSettingsFileEnd = "# end";
-// Longer lines are refused as they stand: no set command is near this long.
-inline constexpr size_t kMaxSettingsLine = 200;
+// Longer lines are refused as they stand, comments too.
+inline constexpr size_t kMaxSettingsLine = kMaxSetLine;
 inline constexpr size_t kMaxSettingsFile = 64 * 1024;
 
 // The file text for `values`. A setting that is not present gets a comment saying that the

@@ -241,6 +241,14 @@ INSTANTIATE_TEST_SUITE_P(
                                "Nothing was saved."},
                       SaveStop{"ValueNoDialogSends", "BTName\r\n", "+OK \r\n",
                                "Reading Velmora42 Name is Failed. Try again\n"
+                               "Nothing was saved."},
+                      // A file line this long would not load again.
+                      SaveStop{"NameTooLongForTheFile", "BTName\r\n",
+                               "+OK Gateway-1--------------------------------------------------"
+                               "----------------------------------------------------------------"
+                               "----------------------------------------------------------------"
+                               "--------\r\n",
+                               "Reading Velmora42 Name is Failed. Try again\n"
                                "Nothing was saved."}),
     [](const auto& info) { return std::string(info.param.name); });
 
