@@ -6,6 +6,7 @@
 #include "pages/ConnectionsPage.h"
 #include "pages/InformationPage.h"
 #include "pages/NeighborhoodsPage.h"
+#include "settings/SettingsTransfer.h"
 #include "ui/EditCtrl.h"
 
 namespace {
@@ -58,6 +59,9 @@ bool CManagerDlg::OnInitDialog() {
     CManagerWindow::OnInitDialog();
     AppendSystemMenuItem(0, "");
     AppendSystemMenuItem(IDM_ABOUTBOX, "Velmora42 Manager Info(&A)...");
+    // The text after the tab is the entry's keyboard shortcut.
+    AppendSystemMenuItem(IDM_SAVE_SETTINGS, "Save Settings...\tCtrl+S");
+    AppendSystemMenuItem(IDM_LOAD_SETTINGS, "Load Settings...\tCtrl+O");
 
     if (!m_pSocket && !CreateControlSocket()) {
         MessageBox("The application create Fail. Try again");
@@ -169,8 +173,22 @@ void CManagerDlg::OnRelogin() {
 }
 
 void CManagerDlg::OnSysCommand(UINT id) {
-    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+    switch (id & 0xFFF0) {
+    case IDM_ABOUTBOX: {
         CAboutDlg about;
         about.DoModal();
+        break;
+    }
+    // Both need the pages and a logged-in connection.
+    case IDM_SAVE_SETTINGS:
+        if (m_tabCtrl.PagesCreated())
+            SaveSettings(*this);
+        break;
+    case IDM_LOAD_SETTINGS:
+        if (m_tabCtrl.PagesCreated())
+            LoadSettings(*this);
+        break;
+    default:
+        break;
     }
 }

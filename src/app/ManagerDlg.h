@@ -7,6 +7,8 @@ enum : int {
     IDD_MANAGER_DIALOG = 102,
     IDC_PAGE_TAB = 1000,
     IDM_ABOUTBOX = 0x0010,
+    IDM_SAVE_SETTINGS = 0x0020,
+    IDM_LOAD_SETTINGS = 0x0030,
 };
 
 // The main dialog: the tab strip with the six device pages above the log pane. It owns the

@@ -2,6 +2,7 @@
 
 #include "modes/AddServerDlg.h"
 #include "modes/DeviceTable.h"
+#include "modes/ModeReplies.h"
 #include "modes/ModifyServerDlg.h"
 #include "modes/ServListing.h"
 #include "session/ManagerWindow.h"
@@ -110,13 +111,12 @@ bool CClientModeDlg::ReadInterval() {
         "Get Connection interval time is timeout. Check Velmora42 and Try again.");
     if (reply.empty())
         return false;
-    const std::string stripped = StripLineEnd(reply);
-    if (Left(stripped, 3) != "+OK") {
+    const std::optional<std::string> interval = RepeatIntervalFromReply(reply);
+    if (!interval) {
         MessageBox("Get Connection interval time is Failed. Try again");
         return false;
     }
-    // "+OK REPEAT every " + interval + " ms"
-    m_strInterval = m_strIntervalRead = Mid(stripped, 17, Length(stripped) - 17 - 3);
+    m_strInterval = m_strIntervalRead = *interval;
     return true;
 }
 
@@ -125,12 +125,12 @@ void CClientModeDlg::ReadReconnect() {
         *this, "Psist\r\n", 0, "Get re-Connect status is timeout. Check Velmora42 and Try again.");
     if (reply.empty())
         return;
-    const std::string stripped = StripLineEnd(reply);
-    if (Left(stripped, 3) != "+OK") {
+    const std::optional<std::string> persist = PersistFromReply(reply);
+    if (!persist) {
         MessageBox("Get re-Connect status is Failed. Try again");
         return;
     }
-    m_strPersistRead = Mid(stripped, 12); // after "+OK PERSIST "
+    m_strPersistRead = *persist;
     m_bReconnect = m_strPersistRead == "on" ? 1 : 0;
     UpdateData(false);
 }

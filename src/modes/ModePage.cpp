@@ -1,5 +1,6 @@
 #include "modes/ModePage.h"
 
+#include "modes/ModeReplies.h"
 #include "modes/RepeaterModeDlg.h"
 #include "modes/SerialHubModeDlg.h"
 #include "modes/SerialPortDlg.h"
@@ -17,17 +18,9 @@ constexpr int kModeTimeoutSeconds = 3;
 // Switching to Repeater mode sets the radio up anew, which the appliance answers late.
 constexpr int kRepeaterModeTimeoutSeconds = 20;
 
-struct ModeTexts {
-    const char* replyLine; // the appliance's answer to "Mode"
-    const char* name;      // shown after "Current Mode  :"
-    const char* word;      // argument of "mode"
-};
-
-constexpr ModeTexts kModes[CModePage::kModeCount] = {
-    {"+OK Server Mode", "Server", "server"},     {"+OK Client Mode", "Client", "client"},
-    {"+OK Vertex Mode", "Vertex", "vertex"},     {"+OK Repeater Mode", "Repeater", "repeater"},
-    {"+OK Serial Hub Mode", "SerialHub", "hub"}, {"+OK RS232 Mode", "RS232", "rs232"},
-};
+// Shown after "Current Mode  :"; the reply lines and words are in ModeReplies.
+constexpr const char* kModeNames[CModePage::kModeCount] = {"Server",   "Client",    "Vertex",
+                                                           "Repeater", "SerialHub", "RS232"};
 
 bool IsKnownMode(int index) {
     return index >= 0 && index < CModePage::kModeCount;
@@ -87,7 +80,7 @@ void CModePage::DoDataExchange(CDataExchange& dx) {
 
 void CModePage::SetMode(int index) {
     m_nMode = index;
-    m_strMode = IsKnownMode(index) ? kModes[index].name : "Unknown";
+    m_strMode = IsKnownMode(index) ? kModeNames[index] : "Unknown";
     if (GetSafeHwnd() != 0)
         UpdateData(false);
 }
@@ -99,13 +92,8 @@ void CModePage::QueryMode() {
         *this, "Mode\r\n", 0, "Get Basic Information is timeout. Check Velmora42 and Try again.");
     if (reply.empty())
         return;
-    // Only the bare mode line counts: anything besides it (a second line, trailing blanks,
-    // another case) is not an answer this page understands.
-    const std::string line = Left(reply, Length(reply) - 2);
-    int index = 0;
-    while (index < kModeCount && line != kModes[index].replyLine)
-        ++index;
-    if (index == kModeCount) {
+    const int index = ModeIndexFromReply(reply);
+    if (index < 0) {
         MessageBox("Get Basic Information is Failed. Retry again");
         return;
     }
@@ -144,7 +132,7 @@ void CModePage::OnApply() {
     UpdateData(true);
     int timeoutSeconds = kModeTimeoutSeconds;
     // With no radio button selected the word stays empty and the appliance judges "mode ".
-    const std::string word = IsKnownMode(m_nMode) ? kModes[m_nMode].word : "";
+    const std::string word = ModeWord(m_nMode);
     if (RunPreStep(m_nMode, timeoutSeconds)) {
         const std::string reply =
             GetManagerWindow().SendCommand("mode " + word + "\r\n", timeoutSeconds);

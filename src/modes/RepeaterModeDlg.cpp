@@ -1,6 +1,7 @@
 #include "modes/RepeaterModeDlg.h"
 
 #include "modes/AddressField.h"
+#include "modes/ModeReplies.h"
 #include "session/ManagerWindow.h"
 #include "ui/Text.h"
 
@@ -27,16 +28,6 @@ const CDialogResource& RepeaterModeDlgResource() {
     return resource;
 }
 
-// The station reply "+OK 00:0B:CE:01:02:03" as the twelve characters of the address; the
-// appliance may write it with or without ":", and what follows it is left to the mask.
-std::string StationInput(std::string_view reply) {
-    std::string input;
-    for (char c : Mid(reply, 4))
-        if (c != ':')
-            input += c;
-    return input;
-}
-
 } // namespace
 
 CRepeaterModeDlg::CRepeaterModeDlg()
@@ -48,7 +39,7 @@ CRepeaterModeDlg::CRepeaterModeDlg()
     // No reply, or no "+OK", leaves the address blank for the operator to type.
     const std::string reply = GetManagerWindow().SendCommand("station\r\n", kStationTimeoutSeconds);
     if (!reply.empty() && Find(reply, "+OK") >= 0)
-        m_editStation.PutInputChars(StationInput(reply), 0, true);
+        m_editStation.PutInputChars(StationInputFromReply(reply), 0, true);
 }
 
 void CRepeaterModeDlg::OnOK() {

@@ -3,6 +3,7 @@
 #include "modes/AddDeviceDlg.h"
 #include "modes/BindListing.h"
 #include "modes/DeviceTable.h"
+#include "modes/ModeReplies.h"
 #include "modes/ModifyDeviceDlg.h"
 #include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
@@ -14,8 +15,6 @@ constexpr const char* kGetPortTimeout =
     "Get Port Number is timeout. Check Velmora42 and Try again.";
 // What the keep-alive edit shows when the appliance's setting cannot be read.
 constexpr const char* kDefaultKeepAlive = "600";
-// The keep-alive value stands from this position of the "kato" reply up to the next blank.
-constexpr int kKeepAlivePosition = 9;
 
 const CDialogResource& ServerModeDlgResource() {
     using namespace ControlStyle;
@@ -84,33 +83,27 @@ bool CServerModeDlg::ReadSettings() {
     const std::string port = main.SendCommandOrReconnect(*this, "Port\r\n", 0, kGetPortTimeout);
     if (port.empty())
         return false;
-    const std::string portLine = StripLineEnd(port);
-    if (Find(portLine, "+OK") < 0) {
+    const std::optional<std::string> dataPort = DataPortFromReply(port);
+    if (!dataPort) {
         MessageBox("Get Port Number is Failed. Try again");
         return false;
     }
-    m_strDataPort = Right(portLine, kPortLimit);
+    m_strDataPort = *dataPort;
 
     if (main.IsCommandSupported("PRSV")) {
-        const std::string keep = main.SendCommand("prsv\r\n", 1);
-        if (Find(keep, "+OK") < 0) {
+        const std::optional<bool> keep = NoDisconnectFromReply(main.SendCommand("prsv\r\n", 1));
+        if (!keep) {
             main.ReportAndReconnect(*this, kGetPortTimeout);
             return false;
         }
-        m_bNoDisconnect = Find(keep, "off") >= 0 ? 0 : 1;
+        m_bNoDisconnect = *keep ? 1 : 0;
     } else {
         GetDlgItem(IDC_NO_DISCONNECT)->EnableWindow(false);
     }
 
     if (main.IsCommandSupported("KATO")) {
-        const std::string keepAlive = main.SendCommand("kato\r\n", 1);
-        if (Find(keepAlive, "+OK") >= 0) {
-            // Cut from the line without its end, so that a value closing the line comes
-            // without "\r\n" (it goes out again in the next "kato" command).
-            const std::string line = StripLineEnd(keepAlive);
-            const int blank = Find(line, ' ', kKeepAlivePosition);
-            m_strKeepAlive = blank < 0 ? Mid(line, kKeepAlivePosition)
-                                       : Mid(line, kKeepAlivePosition, blank - kKeepAlivePosition);
+        if (const auto keepAlive = KeepAliveFromReply(main.SendCommand("kato\r\n", 1))) {
+            m_strKeepAlive = *keepAlive;
         } else {
             MessageBox("Retrieving TCP KeepAlive setting failed.");
             m_strKeepAlive = kDefaultKeepAlive;

@@ -1,14 +1,11 @@
 #include "modes/VertexModeDlg.h"
 
+#include "modes/ModeReplies.h"
 #include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
 #include "ui/Text.h"
 
 namespace {
-
-// The read reply "+OK PORT pppp MAX m" carries the port at 9 and the maximum at 18.
-constexpr int kPortPosition = 9;
-constexpr int kMaxPosition = 18;
 
 const CDialogResource& VertexModeDlgResource() {
     static const CDialogResource resource{
@@ -55,15 +52,15 @@ bool CVertexModeDlg::OnInitDialog() {
     UpdateData(false);
     if (reply.empty())
         return true;
-    const std::string stripped = StripLineEnd(reply);
-    if (Left(stripped, 3) != "+OK") {
+    const std::optional<CVertexSetting> vertex = VertexFromReply(reply);
+    if (!vertex) {
         MessageBox("Get Vertex is Failed. Try again");
         return true;
     }
     // The values go to the edits only; the members take them at the next read-back.
-    m_strDevicePort = Mid(stripped, kPortPosition, kPortLimit);
+    m_strDevicePort = vertex->port;
     SetDlgItemText(IDC_VERTEX_PORT, m_strDevicePort);
-    SetDlgItemText(IDC_VERTEX_MAX_CONNECTIONS, Mid(stripped, kMaxPosition, 1));
+    SetDlgItemText(IDC_VERTEX_MAX_CONNECTIONS, vertex->maxConnections);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "pages/BluetoothPage.h"
 
+#include "pages/BluetoothReplies.h"
+
 #include "session/ManagerWindow.h"
 #include "ui/ComboBoxCtrl.h"
 #include "ui/DataExchange.h"
@@ -151,49 +153,35 @@ bool CBluetoothPage::QuerySettings(bool withLinkTimeout) {
 }
 
 void CBluetoothPage::TakeName(const std::string& reply) {
-    m_strName = Mid(reply, 4); // shown together with the MaxDT value
+    m_strName = NameFromReply(reply); // shown together with the MaxDT value
 }
 
 void CBluetoothPage::TakeMaxDT(const std::string& reply) {
-    m_strMaxDT = Mid(reply, 8);
+    m_strMaxDT = MaxDtFromReply(reply);
     UpdateData(false);
 }
 
 void CBluetoothPage::TakeLinkTimeout(const std::string& reply) {
-    // The value stands between a 17-character lead and a 4-character tail.
-    m_strLinkTimeout = Mid(reply, 17, Length(reply) - 21);
+    m_strLinkTimeout = LinkTimeoutFromReply(reply);
     UpdateData(false);
 }
 
 void CBluetoothPage::TakeScan(const std::string& reply) {
-    // The appliance pads a lone flag with a blank on the side of the missing one.
-    const std::string value = Mid(reply, 4);
-    if (value == "inquiry ") {
-        m_bDiscoverable = true;
-    } else if (value == " page") {
-        m_bConnectable = true;
-    } else if (value == "inquiry page") {
-        m_bDiscoverable = true;
-        m_bConnectable = true;
-    } else if (value == "noscan") {
-        m_bDiscoverable = false;
-        m_bConnectable = false;
+    if (const auto flags = ScanFromReply(reply, {m_bDiscoverable, m_bConnectable})) {
+        m_bDiscoverable = flags->discoverable;
+        m_bConnectable = flags->connectable;
     }
     UpdateData(false);
 }
 
 void CBluetoothPage::TakeSecurity(const std::string& reply) {
-    const std::string value = Mid(reply, 4);
-    if (value == "low" || value == "high")
-        SetSecurity(value);
+    if (const auto security = SecurityFromReply(reply))
+        SetSecurity(*security);
 }
 
 void CBluetoothPage::TakePairable(const std::string& reply) {
-    const std::string value = Mid(reply, 4);
-    if (value == "on")
-        m_bPairable = true;
-    else if (value == "off")
-        m_bPairable = false;
+    if (const auto pairable = PairableFromReply(reply))
+        m_bPairable = *pairable;
     UpdateData(false);
 }
 

@@ -19,6 +19,9 @@ struct CMenuItem {
     std::string text;
 };
 
+// What a file dialog asks for: a file to write (which may exist) or an existing file to read.
+enum class FileChoice { Save, Open };
+
 // Watches a socket for readability on the UI thread until destroyed.
 class IReadWatch {
 public:
@@ -50,6 +53,11 @@ public:
     // Shows a modal message box and returns the id of the button pressed (IDOK, ...).
     virtual int MessageBox(CDialog* owner, std::string_view text, std::string_view caption,
                            UINT type) = 0;
+    // Shows the platform's modal file dialog captioned `caption`, for a file of kind
+    // `filter` ("Settings files (*.txt)"), starting from the file name `defaultName` (Save),
+    // and returns the chosen path; empty when the operator cancelled.
+    virtual std::string ChooseFile(CDialog* owner, FileChoice kind, std::string_view caption,
+                                   std::string_view defaultName, std::string_view filter) = 0;
     // Shows a popup menu at `point`, in pixels of `owner`'s client area (CDialog's
     // TrackPopupMenu passes its client point on), and returns the id chosen, 0 for none.
     virtual UINT TrackPopupMenu(CDialog& owner, const std::vector<CMenuItem>& items,

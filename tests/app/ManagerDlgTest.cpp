@@ -228,7 +228,7 @@ TEST_F(ManagerDlgTest, TheSystemMenuEntryOpensTheAboutBox) {
     backend.OnModal(IDD_SEARCH, [](CDialog& search) { search.EndDialog(IDOK); });
     backend.OnModal(IDD_ABOUTBOX, [](CDialog& about) { ClickButton(about, IDOK); });
     Run([&](CManagerDlg& dlg) {
-        ASSERT_EQ(dlg.SystemMenu().size(), 2u);
+        ASSERT_EQ(dlg.SystemMenu().size(), 4u);
         EXPECT_EQ(dlg.SystemMenu()[1].text, "Velmora42 Manager Info(&A)...");
         dlg.SendMessage(WM_SYSCOMMAND, dlg.SystemMenu()[1].id);
         dlg.OnEnterKey(); // Enter does not close the main window

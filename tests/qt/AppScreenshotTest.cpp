@@ -22,6 +22,10 @@
 #include "modes/ServerModeDlg.h"
 #include "modes/VertexModeDlg.h"
 #include "session/LoginDlg.h"
+#include "session/ManagerWindow.h"
+#include "settings/ApplianceSettings.h"
+#include "settings/LoadSettingsDlg.h"
+#include "settings/SettingsProgressDlg.h"
 #include "sim/Simulator.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"
@@ -104,6 +108,31 @@ protected:
         RenderToPng(backend, clientSetting, "CClientSettingDlg");
     }
 
+    // The load window with what the appliance holds against a file from another appliance,
+    // and the progress window Save shows.
+    void ShootSettingsWindows() {
+        const CReadSettingsResult read = ReadApplianceSettings(GetManagerWindow());
+        ASSERT_TRUE(read.ok()) << read.Message();
+        CSettingValues file = read.values;
+        auto set = [&](SettingId id, std::vector<std::string> lines) {
+            file[static_cast<size_t>(SettingIndex(id))].lines = std::move(lines);
+        };
+        set(SettingId::DataPort, {"Port 9150"});
+        set(SettingId::Registrations, {"Bind Printer A 9101"});
+        set(SettingId::RepeatInterval, {"Rept 2500"});
+        set(SettingId::BtName, {"BTName Gateway-1"});
+        set(SettingId::Security, {"Secu high"});
+        set(SettingId::Mode, {"mode client"});
+        file[static_cast<size_t>(SettingIndex(SettingId::KeepAlive))] = {};
+        CLoadSettingsDlg load(read.values, file, false);
+        RenderToPng(backend, load, "CLoadSettingsDlg");
+        CSettingsProgressDlg progress;
+        progress.Create();
+        progress.SetText("Registered Bluetooth Devices ...");
+        RenderToPng(backend, progress, "CSettingsProgressDlg");
+        progress.DestroyWindow();
+    }
+
     sim::Simulator simulator;
 };
 
@@ -131,6 +160,7 @@ TEST_F(AppScreenshotTest, SearchLoginMainWindowAndDialogs) {
             CAboutDlg about;
             RenderToPng(backend, about, "CAboutDlg");
             ShootModeDialogs();
+            ShootSettingsWindows();
             dialog.EndDialog(IDCANCEL);
             break;
         }

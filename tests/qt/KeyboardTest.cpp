@@ -2,6 +2,9 @@
 // what cannot take the focus, and comes round again; Enter presses the default button where
 // the dialog has one, Escape cancels.
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QTimer>
 #include <QWidget>
 
 #include "QtFixture.h"
@@ -88,6 +91,67 @@ TEST_F(KeyboardTest, EnterPressesNoButtonOfTheSearchDialogAndEscapeCancelsIt) {
     });
     EXPECT_EQ(search.DoModal(), IDCANCEL);
     EXPECT_TRUE(stayed);
+}
+
+} // namespace
+
+namespace {
+
+// A window with a system menu whose entries carry shortcuts, recording what is chosen.
+class CShortcutDlg : public CDialog {
+public:
+    CShortcutDlg() : CDialog(Resource()) {
+        AppendSystemMenuItem(0x10, "About...");
+        AppendSystemMenuItem(0x20, "Save Settings...\tCtrl+S");
+        AppendSystemMenuItem(0x30, "Load Settings...\tCtrl+O");
+        MessageMap().SysCommand(&CShortcutDlg::OnSysCommand);
+    }
+    std::vector<UINT> m_chosen;
+
+private:
+    static const CDialogResource& Resource() {
+        static const CDialogResource resource{
+            900,     "Shortcuts", {120, 40},
+            "Arial", 9,           {{1001, ControlKind::Edit, "", DlgRect(7, 7, 100, 12)}}};
+        return resource;
+    }
+    void OnSysCommand(UINT id) { m_chosen.push_back(id); }
+};
+
+class ShortcutTest : public QtFixture {};
+
+TEST_F(ShortcutTest, CtrlAndALetterChooseTheSystemMenuEntryShowingThatShortcut) {
+    CShortcutDlg dialog;
+    dialog.Create();
+    QWidget* edit = CQtBackend::WidgetOf(*dialog.GetDlgItem(1001));
+    backend.WindowOf(dialog)->activateWindow();
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
+    // No entry shows Ctrl+A, and a letter without Ctrl is typed.
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_S);
+    EXPECT_EQ(dialog.m_chosen, (std::vector<UINT>{0x20, 0x30}));
+    EXPECT_EQ(dialog.GetDlgItemText(1001), "s");
+    dialog.DestroyWindow();
+}
+
+TEST_F(ShortcutTest, TheFileChooserReturnsThePathTheOperatorPicked) {
+    const QString path = QDir::temp().filePath("velmora42-chooser.txt");
+    QTimer::singleShot(0, [&] {
+        auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->windowTitle(), "Save Settings");
+        chooser->selectFile(path);
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+    EXPECT_EQ(backend.ChooseFile(nullptr, FileChoice::Save, "Save Settings", "Gateway-1.txt",
+                                 "Settings files (*.txt)"),
+              path.toStdString());
+    QTimer::singleShot(0, [&] { QApplication::activeModalWidget()->close(); });
+    EXPECT_EQ(backend.ChooseFile(nullptr, FileChoice::Open, "Load Settings", "",
+                                 "Settings files (*.txt)"),
+              "");
 }
 
 } // namespace

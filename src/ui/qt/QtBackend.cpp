@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -207,6 +209,25 @@ int CQtBackend::MessageBox(CDialog* owner, std::string_view text, std::string_vi
         break;
     }
     return ResultOf(box.exec());
+}
+
+std::string CQtBackend::ChooseFile(CDialog* owner, FileChoice kind, std::string_view caption,
+                                   std::string_view defaultName, std::string_view filter) {
+    QWidget* parent = owner ? Window(owner->GetSafeHwnd()) : nullptr;
+    if (parent)
+        parent = parent->window();
+    if (!parent || !parent->isVisible())
+        parent = TopModalWindow();
+    // Qt's own dialog rather than a desktop portal: it is a window of this process, held
+    // modal like the message boxes and reachable through the accessibility bus.
+    const QFileDialog::Options options = QFileDialog::DontUseNativeDialog;
+    const QString path =
+        kind == FileChoice::Save
+            ? QFileDialog::getSaveFileName(parent, DisplayText(caption), DisplayText(defaultName),
+                                           DisplayText(filter), nullptr, options)
+            : QFileDialog::getOpenFileName(parent, DisplayText(caption), QString(),
+                                           DisplayText(filter), nullptr, options);
+    return QFile::encodeName(path).toStdString();
 }
 
 UINT CQtBackend::TrackPopupMenu(CDialog& owner, const std::vector<CMenuItem>& items, CPoint point) {

@@ -52,6 +52,8 @@ public:
     int MessageBox(CDialog* owner, std::string_view text, std::string_view caption,
                    UINT type) override;
     UINT TrackPopupMenu(CDialog& owner, const std::vector<CMenuItem>& items, CPoint point) override;
+    std::string ChooseFile(CDialog* owner, FileChoice kind, std::string_view caption,
+                           std::string_view defaultName, std::string_view filter) override;
     void SetTimer(CDialog& dialog, UINT id, UINT elapse) override;
     void KillTimer(CDialog& dialog, UINT id) override;
     void PostMessage(int hwnd, const CMessage& message) override;

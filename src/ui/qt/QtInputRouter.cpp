@@ -50,6 +50,23 @@ void ChooseFirstSystemMenuEntry(CDialog& dialog) {
         }
 }
 
+// Ctrl and a letter choose the system menu entry whose text ends in a tab and "Ctrl+" with
+// that letter, as a window menu shows its shortcuts.
+bool ChooseSystemMenuShortcut(CDialog& dialog, int key) {
+    CDialog* owner = CQtDialogWindow::SystemMenuOwner(dialog);
+    if (!owner || key < Qt::Key_A || key > Qt::Key_Z)
+        return false;
+    const std::string shortcut =
+        std::string("\tCtrl+") + static_cast<char>('A' + (key - Qt::Key_A));
+    for (const CMenuItem& item : owner->SystemMenu())
+        if (item.text.size() > shortcut.size() &&
+            item.text.compare(item.text.size() - shortcut.size(), shortcut.size(), shortcut) == 0) {
+            owner->SendMessage(WM_SYSCOMMAND, item.id);
+            return true;
+        }
+    return false;
+}
+
 } // namespace
 
 CQtInputRouter::CQtInputRouter(const CQtMessageQueue& queue) : m_queue(queue) {
@@ -108,6 +125,7 @@ bool CQtInputRouter::eventFilter(QObject* watched, QEvent* event) {
         ChooseFirstSystemMenuEntry(dialog);
         return true;
     default:
-        return false;
+        return key->modifiers() == Qt::ControlModifier &&
+               ChooseSystemMenuShortcut(dialog, key->key());
     }
 }

@@ -117,6 +117,16 @@ UINT CTestBackend::TrackPopupMenu(CDialog&, const std::vector<CMenuItem>& items,
     return answer;
 }
 
+std::string CTestBackend::ChooseFile(CDialog*, FileChoice kind, std::string_view caption,
+                                     std::string_view defaultName, std::string_view) {
+    m_fileChoices.push_back({kind, std::string(caption), std::string(defaultName)});
+    if (m_fileAnswers.empty())
+        return {};
+    std::string answer = std::move(m_fileAnswers.front());
+    m_fileAnswers.pop_front();
+    return answer;
+}
+
 void CTestBackend::SetTimer(CDialog& dialog, UINT id, UINT elapse) {
     KillTimer(dialog, id);
     m_timers.push_back(Timer{dialog.GetSafeHwnd(), id, elapse, m_now + elapse});

@@ -45,6 +45,16 @@ public:
     int OpenMessageBoxes() const { return m_nOpenBoxes; }
     int MostOpenMessageBoxes() const { return m_nMostOpenBoxes; }
 
+    // The next file dialog returns `path` (empty: cancelled, also when nothing is queued).
+    void AnswerNextFileChoice(std::string path) { m_fileAnswers.push_back(std::move(path)); }
+    struct FileChoiceRecord {
+        FileChoice kind;
+        std::string caption;
+        std::string defaultName;
+    };
+    // The file dialogs shown so far, in order.
+    const std::vector<FileChoiceRecord>& FileChoices() const { return m_fileChoices; }
+
     // The next popup menu returns `id` (0 = dismissed, the default).
     void AnswerNextPopupMenu(UINT id) { m_popupAnswers.push_back(id); }
     const std::vector<std::vector<CMenuItem>>& PopupMenus() const { return m_popupMenus; }
@@ -77,6 +87,8 @@ public:
                    UINT type) override;
     UINT TrackPopupMenu(CDialog& owner, const std::vector<CMenuItem>& items,
                         CPoint screen) override;
+    std::string ChooseFile(CDialog* owner, FileChoice kind, std::string_view caption,
+                           std::string_view defaultName, std::string_view filter) override;
     void SetTimer(CDialog& dialog, UINT id, UINT elapse) override;
     void KillTimer(CDialog& dialog, UINT id) override;
     void PostMessage(int hwnd, const CMessage& message) override;
@@ -117,6 +129,8 @@ private:
     int m_nOpenBoxes = 0;
     int m_nMostOpenBoxes = 0;
     std::deque<UINT> m_popupAnswers;
+    std::deque<std::string> m_fileAnswers;
+    std::vector<FileChoiceRecord> m_fileChoices;
     std::vector<std::vector<CMenuItem>> m_popupMenus;
     std::vector<Timer> m_timers;
     std::deque<std::pair<int, CMessage>> m_posted;

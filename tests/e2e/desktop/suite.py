@@ -17,6 +17,7 @@ from gi.repository import GLib
 import atspi_steps as steps
 import modes
 import pages
+import settings
 from atspi_steps import StepFailed
 
 TITLE = "Velmora42 Manager"
@@ -93,6 +94,8 @@ def main():
         pages.watch_neighbours(window, transcript)
         step = "Bluetooth settings"
         pages.change_bluetooth_setting(window, transcript, appliance)
+        step = "save and load settings"
+        settings.save_then_load(app, window, transcript, transcript_path + ".settings.txt")
         step = "mode dialogs"
         page = modes.open_every_mode_dialog(app, window, transcript)
         step = "Quit"

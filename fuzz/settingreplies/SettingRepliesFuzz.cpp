@@ -1,0 +1,34 @@
+// Feeds an arbitrary reply to the query of every setting, cut by the parsers of the pages and
+// mode dialogs as Save cuts it, and checks what must hold for any reply: the lines Save would
+// keep (those the file's checks take as the setting's own; a parser may well give others,
+// such as an address with the reply's line end in it, which Save refuses) go through the
+// file and come back the same.
+
+#include "settings/ApplianceSettings.h"
+#include "settings/SettingsFile.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view reply(reinterpret_cast<const char*>(data), size);
+    CSettingValues kept;
+    for (const CSettingInfo& info : SettingCatalogue()) {
+        const auto lines = SettingLinesFromReply(info.id, reply);
+        if (!lines)
+            continue;
+        bool valid = true;
+        for (const std::string& line : *lines)
+            valid = valid && ClassifySetLine(line) == info.id;
+        if (valid)
+            kept[static_cast<size_t>(SettingIndex(info.id))] = {true, *lines};
+    }
+    // The file keeps the two tables even when empty.
+    for (SettingId table : {SettingId::Registrations, SettingId::Servers})
+        kept[static_cast<size_t>(SettingIndex(table))].present = true;
+    const CSettingsFileResult file = ReadSettingsFile(WriteSettingsFile({}, kept));
+    if (!file.ok() || file.values != kept)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,206 @@
+#include "settings/LoadSettingsDlg.h"
+
+#include "modes/ModePage.h"
+#include "pages/BluetoothPage.h"
+#include "session/ManagerWindow.h"
+#include "settings/ApplianceSettings.h"
+#include "settings/SettingsLoad.h"
+#include "ui/ButtonCtrl.h"
+#include "ui/Text.h"
+
+namespace {
+
+constexpr int kTop = 22;
+constexpr int kRowHeight = 11;
+// The columns: check box with the setting's name, the appliance's value, the file's value,
+// the row's state.
+constexpr int kNameX = 7;
+constexpr int kNameWidth = 135;
+constexpr int kNowX = 145;
+constexpr int kFileX = 298;
+constexpr int kValueWidth = 150;
+constexpr int kStateX = 451;
+constexpr int kStateWidth = 70;
+constexpr int kWidth = 528;
+// A value cell shows this many characters at most; a longer value ends in "...".
+constexpr int kCellChars = 30;
+
+std::string CellText(const std::string& value) {
+    return Length(value) <= kCellChars ? value : Left(value, kCellChars - 3) + "...";
+}
+
+const CDialogResource& LoadSettingsDlgResource() {
+    using namespace ControlStyle;
+    static const CDialogResource resource = [] {
+        CDialogResource r{IDD_LOAD_SETTINGS, "Load Settings", {kWidth, 0}, "Arial", 9, {}, false};
+        auto add = [&r](int id, ControlKind kind, std::string label, CRect rect,
+                        unsigned style = None) {
+            r.controls.push_back({id, kind, std::move(label), rect, style});
+        };
+        add(-1, ControlKind::Static, "Setting", DlgRect(kNameX, 8, kNameWidth, 10));
+        add(-1, ControlKind::Static, "On Velmora42", DlgRect(kNowX, 8, kValueWidth, 10));
+        add(-1, ControlKind::Static, "In the file", DlgRect(kFileX, 8, kValueWidth, 10));
+        for (int i = 0; i < kSettingCount; ++i) {
+            const CSettingInfo& info = SettingCatalogue()[static_cast<size_t>(i)];
+            const int y = kTop + i * kRowHeight;
+            add(IDC_LOAD_CHOICE_FIRST + i, ControlKind::CheckBox, std::string(info.label),
+                DlgRect(kNameX, y, kNameWidth, 10));
+            add(IDC_LOAD_NOW_FIRST + i, ControlKind::Static, "",
+                DlgRect(kNowX, y + 1, kValueWidth, 9));
+            add(IDC_LOAD_FILE_FIRST + i, ControlKind::Static, "",
+                DlgRect(kFileX, y + 1, kValueWidth, 9));
+            add(IDC_LOAD_STATE_FIRST + i, ControlKind::Static, "",
+                DlgRect(kStateX, y + 1, kStateWidth, 9));
+        }
+        const int bottom = kTop + kSettingCount * kRowHeight;
+        add(IDC_LOAD_NOTE, ControlKind::Static, "", DlgRect(7, bottom + 4, kWidth - 14, 18));
+        add(IDOK, ControlKind::PushButton, "Load", DlgRect(kWidth - 114, bottom + 26, 50, 14),
+            DefaultButton);
+        add(IDCANCEL, ControlKind::PushButton, "Close", DlgRect(kWidth - 57, bottom + 26, 50, 14));
+        r.size = {kWidth, bottom + 47};
+        return r;
+    }();
+    return resource;
+}
+
+const CSettingEntry& At(const CSettingValues& values, int index) {
+    return values[static_cast<size_t>(index)];
+}
+
+} // namespace
+
+CLoadSettingsDlg::CLoadSettingsDlg(CSettingValues now, CSettingValues file, bool connectionActive)
+    : CDialog(LoadSettingsDlgResource()), m_now(std::move(now)), m_file(std::move(file)),
+      m_bConnectionActive(connectionActive) {}
+
+bool CLoadSettingsDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    ShowRows();
+    return true;
+}
+
+void CLoadSettingsDlg::ShowRows() {
+    bool modeLeftAlone = false;
+    for (int i = 0; i < kSettingCount; ++i) {
+        const CSettingInfo& info = SettingCatalogue()[static_cast<size_t>(i)];
+        const CSettingEntry& now = At(m_now, i);
+        const CSettingEntry& file = At(m_file, i);
+        SetDlgItemText(IDC_LOAD_NOW_FIRST + i,
+                       now.present ? CellText(DisplayValue(info.id, now.lines)) : "");
+        SetDlgItemText(IDC_LOAD_FILE_FIRST + i,
+                       file.present ? CellText(DisplayValue(info.id, file.lines)) : "");
+        const char* state = kSame;
+        bool choosable = false;
+        if (!now.present) {
+            state = kNotAnnounced;
+        } else if (!file.present) {
+            state = kNotInFile;
+        } else if (!SameSetting(info.id, now, file)) {
+            choosable = true;
+            state = kChanged;
+            if (info.id == SettingId::Mode && m_bConnectionActive) {
+                choosable = false;
+                state = kConnected;
+                modeLeftAlone = true;
+            }
+        }
+        SetDlgItemText(IDC_LOAD_STATE_FIRST + i, state);
+        // A clone usually keeps its own name: that change is offered but not chosen.
+        Item<CButtonCtrl>(IDC_LOAD_CHOICE_FIRST + i)
+            .SetCheck(choosable && info.id != SettingId::BtName ? 1 : 0);
+        GetDlgItem(IDC_LOAD_CHOICE_FIRST + i)->EnableWindow(choosable);
+    }
+    SetDlgItemText(IDC_LOAD_NOTE,
+                   modeLeftAlone ? "A Bluetooth connection to Velmora42 is active: the operation "
+                                   "mode is left alone. You can't change the operation mode while "
+                                   "connected."
+                                 : "The checked settings are sent in this order.");
+}
+
+std::vector<SettingId> CLoadSettingsDlg::Chosen() const {
+    std::vector<SettingId> chosen;
+    for (int i = 0; i < kSettingCount; ++i)
+        if (Item<CButtonCtrl>(IDC_LOAD_CHOICE_FIRST + i).GetCheck() == 1)
+            chosen.push_back(SettingCatalogue()[static_cast<size_t>(i)].id);
+    return chosen;
+}
+
+void CLoadSettingsDlg::OnOK() {
+    std::vector<SettingId> chosen = Chosen();
+    if (chosen.empty()) {
+        MessageBox("No setting is checked: nothing is sent.");
+        return;
+    }
+    CManagerWindow& main = GetManagerWindow();
+    // The connection may have come up since the window opened.
+    if (chosen.back() == SettingId::Mode && HasActiveConnection(main)) {
+        chosen.pop_back();
+        m_bConnectionActive = true;
+        MessageBox("A Bluetooth connection to Velmora42 is active: the operation mode is left "
+                   "alone.");
+    }
+    for (int i = 0; i < kSettingCount; ++i)
+        GetDlgItem(IDC_LOAD_CHOICE_FIRST + i)->EnableWindow(false);
+    GetDlgItem(IDOK)->EnableWindow(false);
+
+    const CApplyResult applied =
+        ApplySettings(main, m_now, m_file, chosen, [&](std::string_view line) {
+            SetDlgItemText(IDC_LOAD_NOTE, "Sending " + std::string(line) + " ...");
+        });
+    if (!applied.ok()) {
+        SetDlgItemText(IDC_LOAD_NOTE, "The load stopped.");
+        if (applied.timedOut) {
+            main.ReportAndReconnect(*this, applied.failure);
+            return;
+        }
+        MessageBox(applied.failure);
+    }
+    const CReadSettingsResult readBack = ReadApplianceSettings(main, [&](const CSettingInfo& info) {
+        SetDlgItemText(IDC_LOAD_NOTE, "Reading back " + std::string(info.label) + " ...");
+    });
+    if (!readBack.ok()) {
+        SetDlgItemText(IDC_LOAD_NOTE, "The settings could not be read back.");
+        if (readBack.timedOut)
+            main.ReportAndReconnect(*this, readBack.Message());
+        else
+            MessageBox(readBack.Message());
+        return;
+    }
+    ShowReadBack(readBack.values, applied.applied);
+    RefreshPages();
+}
+
+void CLoadSettingsDlg::ShowReadBack(const CSettingValues& readBack,
+                                    const std::vector<SettingId>& applied) {
+    std::string differing;
+    for (SettingId id : applied) {
+        const int i = SettingIndex(id);
+        const bool same = SameSetting(id, At(readBack, i), At(m_file, i));
+        SetDlgItemText(IDC_LOAD_STATE_FIRST + i, same ? kApplied : kDiffers);
+        if (!same)
+            differing += "\n" + std::string(SettingInfo(id).label) + ": sent " +
+                         DisplayValue(id, At(m_file, i).lines) + ", reads " +
+                         DisplayValue(id, At(readBack, i).lines);
+    }
+    m_now = readBack;
+    for (int i = 0; i < kSettingCount; ++i)
+        SetDlgItemText(IDC_LOAD_NOW_FIRST + i,
+                       At(m_now, i).present
+                           ? CellText(DisplayValue(SettingCatalogue()[static_cast<size_t>(i)].id,
+                                                   At(m_now, i).lines))
+                           : "");
+    const std::string summary = std::to_string(applied.size()) + " settings applied.";
+    SetDlgItemText(IDC_LOAD_NOTE, summary + (differing.empty() ? " Velmora42 reads back what "
+                                                                 "was sent."
+                                                               : ""));
+    if (!differing.empty())
+        MessageBox("Velmora42 reads back other values than were sent:" + differing);
+}
+
+// The pages that show settings read them again, so that they show what the appliance holds.
+void CLoadSettingsDlg::RefreshPages() {
+    CManagerWindow& main = GetManagerWindow();
+    for (int page : {static_cast<int>(IDD_MODE_PAGE), static_cast<int>(IDD_BLUETOOTH_PAGE)})
+        if (CTabPage* found = main.FindPage(page))
+            found->RefreshPage();
+}

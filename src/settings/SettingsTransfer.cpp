@@ -1,0 +1,137 @@
+#include "settings/SettingsTransfer.h"
+
+#include <ctime>
+#include <fstream>
+#include <iterator>
+
+#include "pages/InformationPage.h"
+#include "session/ManagerWindow.h"
+#include "settings/ApplianceSettings.h"
+#include "settings/LoadSettingsDlg.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsLoad.h"
+#include "settings/SettingsProgressDlg.h"
+#include "ui/Application.h"
+#include "ui/Text.h"
+
+namespace {
+
+constexpr const char* kFileFilter = "Settings files (*.txt);;All files (*)";
+
+std::string Now(const char* format) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, format, &local);
+    return text;
+}
+
+// Reads every setting while a progress window tells which one.
+CReadSettingsResult ReadWithProgress() {
+    CSettingsProgressDlg progress;
+    progress.Create();
+    const CReadSettingsResult read =
+        ReadApplianceSettings(GetManagerWindow(), [&](const CSettingInfo& info) {
+            progress.SetText(std::string(info.label) + " ...");
+        });
+    progress.DestroyWindow();
+    return read;
+}
+
+// Tells why the settings could not be read; a time-out replaces the connection.
+void ReportReadFailure(CDialog& owner, const CReadSettingsResult& read, std::string_view what) {
+    const std::string message = read.Message() + "\n" + std::string(what);
+    if (read.timedOut)
+        GetManagerWindow().ReportAndReconnect(owner, message);
+    else
+        owner.MessageBox(message);
+}
+
+std::string FirmwareText(CManagerWindow& main) {
+    if (const auto* info =
+            dynamic_cast<const CInformationPage*>(main.FindPage(IDD_INFORMATION_PAGE));
+        info && !info->m_strVersion.empty())
+        return Trim(info->m_strVersion);
+    return std::to_string(main.m_nFirmwareVersion >> 8) + "." +
+           std::to_string(main.m_nFirmwareVersion & 0xFF);
+}
+
+} // namespace
+
+std::string DefaultSettingsFileName(std::string_view btName, std::string_view date) {
+    std::string name;
+    for (char c : btName)
+        name += (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                        c == '-' || c == '_'
+                    ? c
+                    : '_';
+    return (name.empty() ? std::string("Velmora42") : name) + "-" + std::string(date) + ".txt";
+}
+
+void SaveSettings(CDialog& owner) {
+    CManagerWindow& main = GetManagerWindow();
+    const CReadSettingsResult read = ReadWithProgress();
+    if (!read.ok()) {
+        ReportReadFailure(owner, read, "Nothing was saved.");
+        return;
+    }
+    CSettingsHeader header;
+    header.programVersion = VELMORA_VERSION;
+    const CSettingEntry& name = read.values[static_cast<size_t>(SettingIndex(SettingId::BtName))];
+    header.btName = name.present ? std::string(CommandArguments(name.lines.front()))
+                                 : main.m_searchDlg.m_strBtName;
+    header.ipAddress = main.m_searchDlg.m_strIPAddress;
+    header.macAddress = main.m_searchDlg.m_strMACAddress;
+    header.modelCode = main.m_searchDlg.m_strModelCode;
+    header.firmware = FirmwareText(main);
+    header.savedAt = Now("%Y-%m-%d %H:%M:%S");
+
+    const std::string path = Application().Backend().ChooseFile(
+        &owner, FileChoice::Save, "Save Settings",
+        DefaultSettingsFileName(header.btName, Now("%Y-%m-%d")), kFileFilter);
+    if (path.empty())
+        return;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << WriteSettingsFile(header, read.values);
+    file.close();
+    if (!file) {
+        owner.MessageBox("The settings could not be written to " + path + ".");
+        return;
+    }
+    owner.MessageBox("The settings of " + header.btName + " were saved to " + path + ".");
+}
+
+void LoadSettings(CDialog& owner) {
+    const std::string path = Application().Backend().ChooseFile(&owner, FileChoice::Open,
+                                                                "Load Settings", "", kFileFilter);
+    if (path.empty())
+        return;
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream) {
+        owner.MessageBox("The file " + path + " could not be read.");
+        return;
+    }
+    // One byte more than a settings file may hold is enough to refuse a larger one.
+    std::string text(kMaxSettingsFile + 1, '\0');
+    stream.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(stream.gcount()));
+    const CSettingsFileResult file = ReadSettingsFile(text);
+    if (!file.ok()) {
+        owner.MessageBox("The settings file " + path + " cannot be loaded.\n" + file.error);
+        return;
+    }
+    const CReadSettingsResult now = ReadWithProgress();
+    if (!now.ok()) {
+        ReportReadFailure(owner, now, "Nothing was sent.");
+        return;
+    }
+    // The connections matter only when the load would change the mode.
+    const CSettingEntry& nowMode = now.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
+    const CSettingEntry& fileMode = file.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
+    const bool modeChanges =
+        nowMode.present && fileMode.present && !SameSetting(SettingId::Mode, nowMode, fileMode);
+    CLoadSettingsDlg dialog(now.values, file.values,
+                            modeChanges && HasActiveConnection(GetManagerWindow()));
+    dialog.DoModal();
+}
