@@ -15,7 +15,6 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -24,6 +23,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "../common/StopWhenOverdue.h"
 #include "app/ManagerDlg.h"
 #include "pages/ConnectionsPage.h"
 #include "sim/Simulator.h"
@@ -113,21 +113,11 @@ void Compact(sim::ApplianceState& state, int rows) {
     }
 }
 
-// A message box or any other wait that never ends must not hold the benchmark.
-void StopWhenOverdue(int seconds) {
-    std::signal(SIGALRM, [](int) {
-        const char text[] = "bench_connections: did not finish in time\n";
-        [[maybe_unused]] const auto written = write(2, text, sizeof text - 1);
-        _exit(2);
-    });
-    alarm(static_cast<unsigned>(seconds));
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     const int pollSeconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    StopWhenOverdue(pollSeconds + 120);
+    StopWhenOverdue("bench_connections", pollSeconds + 120);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

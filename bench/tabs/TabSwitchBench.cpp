@@ -15,13 +15,13 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <array>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
+#include "../common/StopWhenOverdue.h"
 #include "app/ManagerApp.h"
 #include "app/ManagerDlg.h"
 #include "session/LoginDlg.h"
@@ -91,21 +91,11 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     g_defaultHandler(type, context, message);
 }
 
-// A message box or any other wait that never ends must not hold the benchmark.
-void StopWhenOverdue(int seconds) {
-    std::signal(SIGALRM, [](int) {
-        const char text[] = "bench_tabs: did not finish in time\n";
-        [[maybe_unused]] const auto written = write(2, text, sizeof text - 1);
-        _exit(2);
-    });
-    alarm(static_cast<unsigned>(seconds));
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    StopWhenOverdue(60 + runs * 5);
+    StopWhenOverdue("bench_tabs", 60 + runs * 5);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -118,13 +118,14 @@ void CScriptedApplianceTest::ExpectTimeouts(CManagerDlg& dlg,
     }
 }
 
-CSimulatedApplianceTest::CSimulatedApplianceTest() : simulator(sim::SimulatorOptions::loopback()) {
+CSimulatedApplianceTest::CSimulatedApplianceTest(sim::SimulatorOptions options)
+    : simulator(std::move(options)) {
     backend.OnModal(IDD_SEARCH, [this](CDialog& search) {
         CManagerWindow& main = GetManagerWindow();
         CSearchDlg& record = main.m_searchDlg;
-        FillRecordFrom(simulator.state(0), record);
-        record.m_strIP = simulator.controlAddress(0);
-        record.m_nPort = simulator.controlPort(0);
+        FillRecordFrom(simulator.state(target), record);
+        record.m_strIP = simulator.controlAddress(target);
+        record.m_nPort = simulator.controlPort(target);
         record.m_strPort = std::to_string(record.m_nPort);
         record.m_strIPAddress = record.m_strIP;
         record.m_strControlPort = record.m_strPort;

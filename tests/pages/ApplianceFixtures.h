@@ -68,7 +68,8 @@ private:
 // the search dialog's script as Connect would do it.
 class CSimulatedApplianceTest : public ::testing::Test {
 protected:
-    CSimulatedApplianceTest();
+    CSimulatedApplianceTest() : CSimulatedApplianceTest(sim::SimulatorOptions::loopback()) {}
+    explicit CSimulatedApplianceTest(sim::SimulatorOptions options);
     void SetUp() override;
 
     void Run(const std::function<void(CManagerDlg&)>& whileOpen);
@@ -78,6 +79,8 @@ protected:
     sim::Simulator simulator;
     CTestBackend backend;
     CManagerApp app{backend};
+    // The appliance the search dialog connects to and logs in to, each time it runs.
+    std::size_t target = 0;
 };
 
 // Everything the Information page shows from discovery, for appliance `state`.

@@ -21,53 +21,14 @@
 
 namespace {
 
-class SaveLoadOnSimulatorTest : public ::testing::Test {
+class SaveLoadOnSimulatorTest : public CSimulatedApplianceTest {
 protected:
-    SaveLoadOnSimulatorTest() : simulator(sim::SimulatorOptions::loopback(2)) {
-        // The search dialog connects to appliance `target` and logs in.
-        backend.OnModal(IDD_SEARCH, [this](CDialog& search) {
-            CManagerWindow& main = GetManagerWindow();
-            CSearchDlg& record = main.m_searchDlg;
-            FillRecordFrom(simulator.state(target), record);
-            record.m_strIP = record.m_strIPAddress = simulator.controlAddress(target);
-            record.m_nPort = simulator.controlPort(target);
-            main.m_strUserID = "admin";
-            main.m_strPassword = "velmora";
-            CControlSocket* socket = main.CreateControlSocket();
-            ASSERT_NE(socket, nullptr);
-            ASSERT_TRUE(socket->Connect(record.m_strIP, record.m_nPort));
-            ASSERT_TRUE(main.Login());
-            search.EndDialog(IDOK);
-        });
-    }
+    SaveLoadOnSimulatorTest() : CSimulatedApplianceTest(sim::SimulatorOptions::loopback(2)) {}
     ~SaveLoadOnSimulatorTest() override { std::remove(path.c_str()); }
-    void SetUp() override {
-        std::string error;
-        ASSERT_TRUE(simulator.start(&error)) << error;
-    }
 
-    sim::Simulator simulator;
-    CTestBackend backend;
-    CManagerApp app{backend};
-    std::size_t target = 0;
     const std::string path =
         ::testing::TempDir() + "velmora42-roundtrip-" + std::to_string(getpid()) + ".txt";
 };
-
-void RunMainDialog(CTestBackend& backend, CManagerApp& app,
-                   const std::function<void(CManagerDlg&)>& whileOpen) {
-    backend.OnModal(IDD_MANAGER_DIALOG, [&](CDialog& dialog) {
-        backend.Pump();
-        if (!dialog.IsEnded())
-            whileOpen(static_cast<CManagerDlg&>(dialog));
-        dialog.PostMessage(WM_CLOSE);
-        backend.Pump();
-    });
-    CDiscoveryTarget discovery;
-    discovery.address = "127.0.0.1";
-    discovery.port = 9; // discard: nothing answers
-    app.InitInstance(discovery);
-}
 
 // Appliance A as an operator leaves it: the radio and the Server mode set through the
 // Bluetooth page and the Server Mode dialog, the rest of the modes' settings as the
@@ -134,7 +95,7 @@ TEST_F(SaveLoadOnSimulatorTest, ApplianceBAnswersWhatApplianceAAnsweredAfterTheL
     });
 
     CSettingValues saved;
-    RunMainDialog(backend, app, [&](CManagerDlg& dlg) {
+    Run([&](CManagerDlg& dlg) {
         ConfigureThroughTheDialogs(backend, dlg);
         simulator.updateState(0,
                               [](sim::ApplianceState& a) { a.mode = sim::OperationMode::Client; });
