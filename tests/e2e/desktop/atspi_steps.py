@@ -111,6 +111,19 @@ def wait_until_closed(app, window_name, role="dialog"):
     wait_for("\"%s\" closed" % window_name, lambda: find_window(app, role, window_name) is None)
 
 
+def wait_until_gone(window, what):
+    """`window` itself closed: gone from the bus or no longer showing. Unlike
+    wait_until_closed it does not go by the name, which the next window may bear."""
+    def gone():
+        try:
+            return (not has_state(window, pyatspi.STATE_SHOWING) or
+                    has_state(window, pyatspi.STATE_DEFUNCT))
+        except GLib.Error:
+            return True
+
+    wait_for("%s closed" % what, gone)
+
+
 def do_action(accessible, action):
     """Runs the named action (AT-SPI names them in lower case: "press", "toggle")."""
     actions = accessible.queryAction()

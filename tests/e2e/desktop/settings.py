@@ -38,7 +38,8 @@ def choose_file(app, caption, path, button):
     chooser = steps.wait_for_window(app, caption)
     steps.set_text(steps.find(chooser, "text", "File name"), path)
     steps.press(chooser, "push button", button)
-    steps.wait_until_closed(app, caption)
+    # The load window that follows the file dialog bears the same caption.
+    steps.wait_until_gone(chooser, "file dialog \"%s\"" % caption)
 
 
 def close_box_starting(app, words):
