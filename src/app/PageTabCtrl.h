@@ -53,7 +53,9 @@ private:
     void LayoutPages();
 
     std::array<std::unique_ptr<CTabPage>, kPageCount> m_pages;
-    // The pages the last CreatePages replaced, without windows.
+    // The pages the last CreatePages replaced, without windows. They live until the next one:
+    // the handler that replaced them is still running on one of them (the framework touches a
+    // dialog again when its handler returns).
     std::array<std::unique_ptr<CTabPage>, kPageCount> m_replacedPages;
     bool m_bPagesCreated = false;
 };

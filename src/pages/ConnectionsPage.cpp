@@ -108,18 +108,17 @@ ListingEnd CConnectionsPage::ShowListing(const CConnectionListing& listing) {
 // Every reload rebuilds the rows, so a row position means another connection afterwards:
 // Disconnect must act on the connection that was chosen, or on none.
 void CConnectionsPage::SelectChosenConnection() {
-    if (!m_bChosen)
+    if (m_nSelItem < 0)
         return;
     CListViewCtrl& list = List();
     for (int row = 0; row < list.GetItemCount(); ++row) {
-        if (list.GetItemText(row, 1) == m_strChosenIdx) {
+        if (list.GetItemText(row, 1) == m_strSelIdx) {
             list.SetSelectedItem(row);
             m_nSelItem = row;
             return;
         }
     }
-    m_nSelItem = -1;
-    m_bChosen = false;
+    Choose(-1);
     GetDlgItem(IDC_CONNECTION_DISCONNECT)->EnableWindow(false);
 }
 
@@ -133,10 +132,20 @@ void CConnectionsPage::OnRefresh() {
     LoadConnections();
 }
 
+// The connection chosen is the row that became selected last; when it is taken off the
+// selection (Ctrl, or through the accessibility bus), another selected row if there is one.
 void CConnectionsPage::OnItemChangedList(const CNotification& notification) {
-    m_nSelItem = notification.item;
-    m_bChosen = notification.item >= 0 && notification.item < List().GetItemCount();
-    m_strChosenIdx = m_bChosen ? List().GetItemText(notification.item, 1) : std::string();
+    const CListViewCtrl& list = List();
+    const int item = notification.item;
+    if (item >= 0 && item < list.GetItemCount() && list.Rows()[static_cast<size_t>(item)].selected)
+        Choose(item);
+    else if (item == m_nSelItem)
+        Choose(list.GetSelectedItem());
+}
+
+void CConnectionsPage::Choose(int row) {
+    m_nSelItem = row;
+    m_strSelIdx = row >= 0 ? List().GetItemText(row, 1) : std::string();
 }
 
 void CConnectionsPage::OnClickList() {

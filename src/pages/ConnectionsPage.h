@@ -37,8 +37,8 @@ public:
 
     // Whether the page's timer 1 runs; the main window sets and clears it.
     bool m_bTimerRunning = false;
-    // The row whose state changed last, -1 before any; after each reload the row that holds
-    // the connection it held, or -1 when that connection is gone.
+    // The row of the connection the operator chose (the row selected last, still selected),
+    // -1 for none; after each reload the row that holds that connection, or -1 when it is gone.
     int m_nSelItem = -1;
 
 private:
@@ -53,8 +53,8 @@ private:
     void OnDisconnect();
     void OnItemChangedList(const CNotification& notification);
     void OnClickList();
+    void Choose(int row);
 
-    // The index ("idx" column) of the connection in row m_nSelItem when it was recorded.
-    std::string m_strChosenIdx;
-    bool m_bChosen = false;
+    // The index ("idx" column) of the connection in row m_nSelItem when it was chosen.
+    std::string m_strSelIdx;
 };

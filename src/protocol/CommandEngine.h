@@ -20,7 +20,8 @@ public:
     static constexpr int kFirstByteLimitSeconds = 10;
     static constexpr int kGreetingLimit = 100;
     // Most the drain before a command takes, so that an appliance that never stops sending
-    // cannot hold the user-interface thread; bytes beyond it are read with the reply.
+    // cannot hold the user-interface thread. Only such a sender gets bytes past it into the
+    // reply that follows; everything that has arrived by the next command is drained.
     static constexpr int kDrainLimit = 64 * 1024;
 
     explicit CCommandEngine(ICommandLog& log);

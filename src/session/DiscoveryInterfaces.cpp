@@ -47,13 +47,15 @@ std::vector<CDiscoverySend> ChooseDiscoverySends(const CNetworkView& network) {
     return sends;
 }
 
+bool AnySent(const std::vector<CSendResult>& results) {
+    return std::any_of(results.begin(), results.end(),
+                       [](const CSendResult& r) { return r.outcome != SendOutcome::Failed; });
+}
+
 std::string NoAnswerText(const std::vector<CSendResult>& results, const std::string& destination) {
-    if (destination != kLimitedBroadcast) {
-        const bool sent = std::any_of(results.begin(), results.end(), [](const CSendResult& r) {
-            return r.outcome != SendOutcome::Failed;
-        });
-        return (sent ? "No appliance answered at " : "Could not send to ") + destination;
-    }
+    if (destination != kLimitedBroadcast)
+        return (AnySent(results) ? "No appliance answered at " : "Could not send to ") +
+               destination;
     if (results.empty())
         return "This machine has no network interface to search on (none is up with an IPv4 "
                "address)";

@@ -35,6 +35,9 @@ struct CSendResult {
     SendOutcome outcome = SendOutcome::Failed;
 };
 
+// Whether any request of the search went out.
+bool AnySent(const std::vector<CSendResult>& results);
+
 // What the empty list says after a search that nobody answered: the interfaces the requests
 // went out on, by name and address, and those where sending failed, on a line of their own;
 // or that there was no interface to search on. A search to any other `destination` than the

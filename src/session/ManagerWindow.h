@@ -59,7 +59,6 @@ public:
     void RequestClose();
     // Called by WM_RECONNECT's handler as it starts.
     void ReconnectStarted() { m_bReconnectAsked = false; }
-    bool IsReconnectAsked() const { return m_bReconnectAsked; }
     // Stops the page timers (the Connections and Neighborhoods reloads); a tab click starts
     // them again.
     virtual void StopPageTimers() {}

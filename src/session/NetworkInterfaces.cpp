@@ -8,6 +8,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "session/UdpSocket.h"
+
 namespace {
 
 std::string Dotted(const sockaddr* address) {
@@ -45,10 +47,8 @@ std::vector<CInterfaceAddress> ReadAddresses() {
 // local address is the source the routing table picked.
 std::string RoutedSource(const std::string& destination, int port) {
     sockaddr_in target{};
-    target.sin_family = AF_INET;
-    if (port < 0 || port > 65535 || inet_pton(AF_INET, destination.c_str(), &target.sin_addr) != 1)
+    if (!ToSocketAddress(destination, port, target))
         return {};
-    target.sin_port = htons(static_cast<std::uint16_t>(port));
     const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return {};

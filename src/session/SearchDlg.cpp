@@ -156,9 +156,7 @@ bool CSearchDlg::Discover() {
     list.SetEmptyText({});
     m_pSocket->EnableBroadcast();
     const std::vector<CSendResult> results = SendRequests();
-    if (std::none_of(results.begin(), results.end(), [](const CSendResult& result) {
-            return result.outcome != SendOutcome::Failed;
-        })) {
+    if (!AnySent(results)) {
         list.SetEmptyText(NoAnswerText(results, m_target.address));
         MessageBox("Search Error. Check Velmora42 and Try again");
         return false;

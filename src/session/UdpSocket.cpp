@@ -38,8 +38,6 @@ bool CUdpSocket::EnableBroadcast() {
     return m_fd >= 0 && setsockopt(m_fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on) == 0;
 }
 
-namespace {
-
 bool ToSocketAddress(const std::string& address, int port, sockaddr_in& socketAddress) {
     socketAddress = sockaddr_in{};
     socketAddress.sin_family = AF_INET;
@@ -49,8 +47,6 @@ bool ToSocketAddress(const std::string& address, int port, sockaddr_in& socketAd
     socketAddress.sin_port = htons(static_cast<std::uint16_t>(port));
     return true;
 }
-
-} // namespace
 
 bool CUdpSocket::SendTo(const std::string& address, int port, std::span<const std::uint8_t> bytes) {
     return SendThrough(0, {}, address, port, bytes);

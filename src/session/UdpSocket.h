@@ -2,6 +2,12 @@
 
 #include "session/DatagramSocket.h"
 
+struct sockaddr_in;
+
+// `address` ("a.b.c.d") and `port` as a socket address; false for text that is no IPv4
+// address or a port out of range.
+bool ToSocketAddress(const std::string& address, int port, sockaddr_in& socketAddress);
+
 // The discovery socket on the POSIX socket interface. Closes its descriptor when destroyed.
 class CUdpSocket final : public IDatagramSocket {
 public:

@@ -183,6 +183,12 @@ TEST_F(ConnectionsPageTest, DisconnectActsOnTheChosenConnectionAfterEveryReload)
         EXPECT_EQ(page.m_nSelItem, -1);
         EXPECT_FALSE(disconnect.IsWindowEnabled());
 
+        // Taken off the selection with Ctrl, connection 2 is chosen no more; 1 still is.
+        SelectRow(page, IDC_CONNECTION_LIST, 0);
+        for (int click = 0; click < 2; ++click)
+            list.ClickByUser(1, CPoint{10, 30}, SelectMode::Toggle);
+        EXPECT_EQ(page.m_nSelItem, 0);
+
         // Connection 2 chosen in row 1; a tick after row 0 went away shows it in row 0.
         SelectRow(page, IDC_CONNECTION_LIST, 1);
         replies["List\r\n"] = kRow[2] + "+OK\r\n";

@@ -46,9 +46,10 @@ bool CQtListEmptyText::eventFilter(QObject*, QEvent* event) {
 
 // Over the rows area, below the header, and only while the list itself shows.
 void CQtListEmptyText::Follow() {
-    if (!m_pLabel)
+    // The view clears its viewport before the widget goes: the filter may still see events.
+    const QWidget* viewport = m_pViewport;
+    if (!m_pLabel || !viewport)
         return;
-    const QWidget* viewport = m_pView->viewport();
     m_pLabel->setGeometry(
         QRect(viewport->mapTo(m_pView->parentWidget(), QPoint(0, 0)), viewport->size()));
     m_pLabel->setVisible(!m_pLabel->text().isEmpty() && !m_pView->isHidden());

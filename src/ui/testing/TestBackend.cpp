@@ -97,8 +97,9 @@ int CTestBackend::MessageBox(CDialog*, std::string_view text, std::string_view c
     // The box's own loop: what waits is delivered before the operator gets to answer.
     if (!m_bBlocked)
         RunUntil(m_now);
-    if (m_boxScript)
-        answer = m_boxScript(text);
+    // A copy: the script may replace itself while it runs.
+    if (const BoxScript script = m_boxScript)
+        answer = script(text);
     --m_nOpenBoxes;
     return answer;
 }
