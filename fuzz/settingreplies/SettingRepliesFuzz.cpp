@@ -24,9 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (valid)
             kept[static_cast<size_t>(SettingIndex(info.id))] = {true, *lines};
     }
-    // The file keeps the two tables even when empty.
-    for (SettingId table : {SettingId::Registrations, SettingId::Servers})
-        kept[static_cast<size_t>(SettingIndex(table))].present = true;
     const CSettingsFileResult file = ReadSettingsFile(WriteSettingsFile({}, kept));
     if (!file.ok() || file.values != kept)
         std::abort();

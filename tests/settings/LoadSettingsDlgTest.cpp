@@ -94,7 +94,8 @@ TEST_F(LoadSettingsDlgTest, TheWindowMarksChangedSettingsAndSendsTheChosenInOrde
                 {SettingId::NoDisconnect, CLoadSettingsDlg::kChanged, 1, true},
                 {SettingId::KeepAlive, CLoadSettingsDlg::kNotAnnounced, 0, false},
                 {SettingId::Registrations, CLoadSettingsDlg::kChanged, 1, true},
-                {SettingId::Servers, CLoadSettingsDlg::kSame, 0, false},
+                // No "Serv" entry and no "none" line: the file leaves the table out.
+                {SettingId::Servers, CLoadSettingsDlg::kNotInFile, 0, false},
                 {SettingId::Vertex, CLoadSettingsDlg::kNotAnnounced, 0, false},
                 {SettingId::Station, CLoadSettingsDlg::kNotInFile, 0, false},
                 {SettingId::BtName, CLoadSettingsDlg::kChanged, 0, true},
@@ -261,7 +262,8 @@ TEST_F(LoadSettingsDlgTest, SaveWritesWhatTheQueriesGave) {
     const std::string text{std::istreambuf_iterator<char>(file), {}};
     for (const char* line :
          {"\nPort 9100\nprsv off\n# KeepAlive Timeout: left out, the appliance does not announce "
-          "\"kato\".\nBind Printer 9101\nServ 192.168.0.10:9200\nRept 3000\nPsist on\n",
+          "\"kato\".\nBind Printer 9101\nServ 192.168.0.10:9200\n# Server Table: none\nRept 3000\n"
+          "Psist on\n",
           "\nstation 00:0B:CE:01:02:03\nrs232 115200 8N1 hardware\nBTName Velmora42-1\n"
           "Maxdt 7\nLinkto 25\nSecu low\nPair on\nScan Inquiry page\npinq off\nmode server\n"
           "# end\n"})

@@ -68,9 +68,19 @@ TEST(SettingsFile, CommentsBlankLinesAndCrLfAreAllowed) {
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(Entry(result.values, SettingId::DataPort).lines, std::vector<std::string>{"Port 80"});
     EXPECT_FALSE(Entry(result.values, SettingId::Mode).present);
-    // An empty table in a file is an empty table: a load releases every entry.
-    EXPECT_TRUE(Entry(result.values, SettingId::Registrations).present);
-    EXPECT_TRUE(Entry(result.values, SettingId::Registrations).lines.empty());
+    // A table the file neither lists nor gives as empty is not in it: a load leaves it alone.
+    EXPECT_FALSE(Entry(result.values, SettingId::Registrations).present);
+}
+
+TEST(SettingsFile, AnEmptyTableIsInTheFileOnlyByItsNoneLine) {
+    CSettingValues values;
+    values[static_cast<size_t>(SettingIndex(SettingId::Registrations))].present = true;
+    const std::string text = WriteSettingsFile({}, values);
+    EXPECT_NE(text.find("\n# Registered Bluetooth Devices: none\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n# Server Table: left out"), std::string::npos) << text;
+    const CSettingsFileResult result = ReadSettingsFile(text);
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(result.values, values);
 }
 
 struct BadFile {
@@ -119,6 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Twice", "Secu low\nSecu high\n# end\n", "Line 2: \"Security\" is given twice."},
         BadFile{"SameEntryTwice", "Bind x 1\nBind x 1\n# end\n",
                 "Line 2: the same entry is given twice."},
+        BadFile{"EmptyTableWithEntries", "# Registered Bluetooth Devices: none\nBind x 1\n# end\n",
+                "Line 2: \"Registered Bluetooth Devices\" is given twice."},
         BadFile{"ModeNotLast", "mode server\nPort 9100\n# end\n",
                 "Line 2: \"Default Data Port\" stands after a setting a load applies later."},
         BadFile{"TruncatedInsideALine", "Port 9100\nBind 00:0B:CE:01",
