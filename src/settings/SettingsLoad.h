@@ -48,10 +48,11 @@ struct CApplyResult {
 using ApplyProgress = std::function<void(std::string_view line)>;
 
 // Sends, setting by setting in the catalogue's order, the commands of the settings in
-// `chosen` and stops at the first refusal or time-out. A table registration that is refused
-// sends back the entries this load released from it, as the Modify dialogs restore a
-// replaced entry. Blocks the UI thread for each exchange; after a time-out (`timedOut`) the
-// caller reports it and asks for the reconnection.
+// `chosen` and stops at the first refusal or time-out. A table release or registration that
+// is refused sends back the entries this load released from it, as the Modify dialogs
+// restore a replaced entry; the failure names the lines of the table the appliance took. Blocks the
+// UI thread for each exchange; after a time-out (`timedOut`) the caller reports it and asks for the
+// reconnection.
 CApplyResult ApplySettings(CManagerWindow& main, const CSettingValues& now,
                            const CSettingValues& file, const std::vector<SettingId>& chosen,
                            const ApplyProgress& progress = {});

@@ -53,9 +53,8 @@ protected:
     }
 
     // CTest runs the cases as processes of their own, side by side: a file each.
-    const std::string path = ::testing::TempDir() + "velmora42-load-" +
-                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
-                             std::to_string(getpid()) + ".txt";
+    const std::string path =
+        ::testing::TempDir() + "velmora42-load-" + std::to_string(getpid()) + ".txt";
 };
 
 std::string State(CDialog& load, SettingId id) {
@@ -136,29 +135,67 @@ TEST_F(LoadSettingsDlgTest, TheWindowMarksChangedSettingsAndSendsTheChosenInOrde
     });
 }
 
-TEST_F(LoadSettingsDlgTest, ARefusedRegistrationPutsBackWhatWasReleasedAndStops) {
-    replies["Bind Scale 9105\r\n"] = "-ERR Device or port already registered\r\n";
+struct TableStop {
+    const char* name;
+    const char* listing; // the appliance's "Bind" listing
+    const char* file;
+    const char* refused;
+    std::vector<std::string> sent; // after "prsv on"
+    const char* message;
+};
+
+class TableStops : public LoadSettingsDlgTest, public ::testing::WithParamInterface<TableStop> {};
+
+TEST_P(TableStops, PutBackWhatWasReleasedAndNameWhatWasTaken) {
+    replies["Bind\r\n"] = GetParam().listing;
+    replies[GetParam().refused] = "-ERR Device or port already registered\r\n";
     Run([&](CManagerDlg& dlg) {
         backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
             TakeSent();
             ClickButton(load, IDOK);
+            std::vector<std::string> expected{"List\r\n", "prsv on\r\n"};
+            expected.insert(expected.end(), GetParam().sent.begin(), GetParam().sent.end());
             std::vector<std::string> sent = TakeSent();
-            sent.resize(5);
-            EXPECT_EQ(sent,
-                      (std::vector<std::string>{"List\r\n", "prsv on\r\n", "Rele 9101\r\n",
-                                                "Bind Scale 9105\r\n", "Bind Printer 9101\r\n"}));
+            sent.resize(expected.size());
+            EXPECT_EQ(sent, expected);
             EXPECT_EQ(State(load, SettingId::RepeatInterval), CLoadSettingsDlg::kChanged);
             ClickButton(load, IDCANCEL);
         });
-        LoadFile(dlg, "prsv on\nBind Scale 9105\nRept 2500\nmode client\n# end\n");
+        LoadFile(dlg,
+                 "prsv on\n" + std::string(GetParam().file) + "Rept 2500\nmode client\n# end\n");
         EXPECT_EQ(LoadWindowRuns(), 1);
         const std::vector<std::string> boxes = TakeMessageBoxes();
         ASSERT_GE(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0], "The appliance refused \"Bind Scale 9105\" (Registered Bluetooth "
-                            "Devices). The entries it released were registered again.\n"
-                            "Applied before it: Do not disconnect TCP socket.");
+        EXPECT_EQ(boxes[0], "The appliance refused " + std::string(GetParam().message) +
+                                "\nApplied before it: Do not disconnect TCP socket.");
     });
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Load, TableStops,
+    ::testing::Values(
+        TableStop{"Registration",
+                  "0||Printer|9101\r\n+OK\r\n",
+                  "Bind Scale 9105\n",
+                  "Bind Scale 9105\r\n",
+                  {"Rele 9101\r\n", "Bind Scale 9105\r\n", "Bind Printer 9101\r\n"},
+                  "\"Bind Scale 9105\" (Registered Bluetooth Devices). The entries it released "
+                  "were registered again. Of this table Velmora42 took: \"Rele 9101\"."},
+        TableStop{"ReleasePartway",
+                  "0||Printer|9101\r\n1||Scale|9105\r\n+OK\r\n",
+                  "Bind Other 9110\n",
+                  "Rele 9105\r\n",
+                  {"Rele 9101\r\n", "Rele 9105\r\n", "Bind Printer 9101\r\n"},
+                  "\"Rele 9105\" (Registered Bluetooth Devices). The entries it released were "
+                  "registered again. Of this table Velmora42 took: \"Rele 9101\"."},
+        TableStop{"RegistrationAfterOthers",
+                  "0||Printer|9101\r\n+OK\r\n",
+                  "Bind Printer 9101\nBind Scale 9105\nBind Other 9110\n",
+                  "Bind Other 9110\r\n",
+                  {"Bind Scale 9105\r\n", "Bind Other 9110\r\n"},
+                  "\"Bind Other 9110\" (Registered Bluetooth Devices). Of this table Velmora42 "
+                  "took: \"Bind Scale 9105\"."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LoadSettingsDlgTest, ATimeOutStopsTheLoadNamingTheLineAndReplacesTheConnection) {
     replies["Rept 2500\r\n"] = "";
