@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "modes/AddServerDlg.h"
+#include "modes/ClientSettingDlg.h"
+#include "modes/ServerModeDlg.h"
+#include "modes/VertexModeDlg.h"
 #include "ui/Text.h"
 
 namespace {
@@ -28,8 +32,8 @@ const std::array<CSettingInfo, kSettingCount> kCatalogue{{
     {SettingId::Mode, "Operation Mode", "mode", "MODE", 3, false},
 }};
 
-bool IsDigits(std::string_view text, size_t most) {
-    return !text.empty() && text.size() <= most &&
+bool IsDigits(std::string_view text, int most) {
+    return !text.empty() && text.size() <= static_cast<size_t>(most) &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
@@ -81,7 +85,7 @@ bool IsDottedAddress(std::string_view text) {
 }
 
 // "a.b.c.d:port" with a port of at most `portDigits` digits.
-bool IsEndpoint(std::string_view text, size_t portDigits) {
+bool IsEndpoint(std::string_view text, int portDigits) {
     const size_t colon = text.find(':');
     return colon != std::string_view::npos && IsDottedAddress(text.substr(0, colon)) &&
            IsDigits(text.substr(colon + 1), portDigits);
@@ -132,13 +136,14 @@ bool IsInquirySetting(std::string_view arguments) {
 bool IsRegistration(std::string_view arguments) {
     const size_t blank = arguments.rfind(' ');
     return blank != std::string_view::npos && IsDevice(arguments.substr(0, blank)) &&
-           IsDigits(arguments.substr(blank + 1), 5);
+           IsDigits(arguments.substr(blank + 1), CServerModeDlg::kPortLimit);
 }
 
 // "Serv <ip>:<port> <device>"
 bool IsServerEntry(std::string_view arguments) {
     const size_t blank = arguments.find(' ');
-    return blank != std::string_view::npos && IsEndpoint(arguments.substr(0, blank), 5) &&
+    return blank != std::string_view::npos &&
+           IsEndpoint(arguments.substr(0, blank), CAddServerDlg::kPortLimit) &&
            IsDevice(arguments.substr(blank + 1));
 }
 
@@ -172,7 +177,7 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
         bool (*accepts)(std::string_view);
     };
     static const Rule kRules[] = {
-        {S::DataPort, [](std::string_view a) { return IsDigits(a, 4); }},
+        {S::DataPort, [](std::string_view a) { return IsDigits(a, CServerModeDlg::kPortLimit); }},
         {S::NoDisconnect,
          [](std::string_view a) {
              return IsOneOf(a, {"on", "off"});
@@ -185,7 +190,7 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
                     words[2] == "3";
          }},
         {S::Registrations, IsRegistration},
-        {S::Host, [](std::string_view a) { return IsEndpoint(a, 4); }},
+        {S::Host, [](std::string_view a) { return IsEndpoint(a, CClientSettingDlg::kPortLimit); }},
         {S::Servers, IsServerEntry},
         {S::RepeatInterval, [](std::string_view a) { return IsDigits(a, 8); }},
         {S::Persist,
@@ -195,7 +200,8 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
         {S::Vertex,
          [](std::string_view a) {
              const auto words = SplitBlanks(a);
-             return words.size() == 2 && IsDigits(words[0], 4) && IsDigits(words[1], 1);
+             return words.size() == 2 && IsDigits(words[0], CVertexModeDlg::kPortLimit) &&
+                    IsDigits(words[1], 1);
          }},
         {S::Station, IsBdAddress},
         {S::SerialPort, IsSerialSetting},

@@ -158,20 +158,20 @@ TEST_P(SetLineChecks, FollowTheDialogs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, SetLineChecks,
-    ::testing::Values(LineCase{"Port 9999", true}, LineCase{"Port 9a", false},
-                      LineCase{"Port ", false}, LineCase{"prsv maybe", false},
-                      LineCase{"Bind Printer 9101", true}, LineCase{"Bind 9101", false},
-                      LineCase{"Bind  9101", false}, LineCase{"Serv 10.0.0.1:1 Scale", true},
-                      LineCase{"Serv 10.0.0.1 Scale", false}, LineCase{"Serv 10.0.0:1", false},
-                      LineCase{"Rept 100", true}, LineCase{"Vertex 9300 7", true},
-                      LineCase{"Vertex 9300 17", false}, LineCase{"Vertex 9300  7", false},
-                      LineCase{"rs232 9600 7E2 xonoff", true},
-                      LineCase{"rs232 9600 7X2 xonoff", false}, LineCase{"Scan Inquiry", true},
-                      LineCase{"Scan inquiry", false}, LineCase{"pinq off", true},
-                      LineCase{"pinq on 10 5 0x9E8B00", true},
-                      LineCase{"pinq on 10 5 0x123456", false}, LineCase{"mode hub", true},
-                      LineCase{"mode Server", false}, LineCase{"BTName  lead", false},
-                      LineCase{"Maxdt 1000", false}),
+    ::testing::Values(
+        LineCase{"Port 9999", true}, LineCase{"Port 9a", false}, LineCase{"Port ", false},
+        LineCase{"prsv maybe", false}, LineCase{"Bind Printer 9101", true},
+        LineCase{"Bind Printer 19101", false}, LineCase{"Serv 10.0.0.1:19200", true},
+        LineCase{"Serv 10.0.0.1:19200 Scale", false}, LineCase{"Bind 9101", false},
+        LineCase{"Bind  9101", false}, LineCase{"Serv 10.0.0.1:1 Scale", true},
+        LineCase{"Serv 10.0.0.1 Scale", false}, LineCase{"Serv 10.0.0:1", false},
+        LineCase{"Rept 100", true}, LineCase{"Vertex 9300 7", true},
+        LineCase{"Vertex 9300 17", false}, LineCase{"Vertex 9300  7", false},
+        LineCase{"rs232 9600 7E2 xonoff", true}, LineCase{"rs232 9600 7X2 xonoff", false},
+        LineCase{"Scan Inquiry", true}, LineCase{"Scan inquiry", false}, LineCase{"pinq off", true},
+        LineCase{"pinq on 10 5 0x9E8B00", true}, LineCase{"pinq on 10 5 0x123456", false},
+        LineCase{"mode hub", true}, LineCase{"mode Server", false}, LineCase{"BTName  lead", false},
+        LineCase{"Maxdt 1000", false}),
     [](const auto& info) {
         std::string name = std::to_string(info.index) + "_";
         for (char c : std::string(info.param.line))
