@@ -232,6 +232,40 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
     return std::nullopt;
 }
 
+std::string TableEntryConflict(SettingId id, const std::vector<std::string>& earlier,
+                               std::string_view line) {
+    // A registration is "<device> <port>", a server "<ip>:<port> <device>".
+    auto split = [id](std::string_view entry) {
+        const std::string_view args = CommandArguments(entry);
+        const size_t blank = id == SettingId::Registrations ? args.rfind(' ') : args.find(' ');
+        const std::string_view first = args.substr(0, blank);
+        const std::string_view second =
+            blank == std::string_view::npos ? std::string_view{} : args.substr(blank + 1);
+        return id == SettingId::Registrations ? std::pair{first, second} : std::pair{second, first};
+    };
+    if (!SettingInfo(id).table)
+        return {};
+    const auto [device, port] = split(line);
+    for (const std::string& entry : earlier) {
+        const auto [otherDevice, otherPort] = split(entry);
+        if (otherDevice == device)
+            return IsBdAddress(device) ? "Same BDADDR is exist." : "Same Name is exist.";
+        if (otherPort == port)
+            return id == SettingId::Registrations ? "Same Port Number is exist."
+                                                  : "Same Server Port Number is exist.";
+    }
+    return {};
+}
+
+bool AreSettingLines(SettingId id, const std::vector<std::string>& lines) {
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (ClassifySetLine(lines[i]) != id ||
+            !TableEntryConflict(id, {lines.begin(), lines.begin() + static_cast<long>(i)}, lines[i])
+                 .empty())
+            return false;
+    return true;
+}
+
 std::string DisplayValue(SettingId id, const std::vector<std::string>& lines) {
     if (SettingInfo(id).table && lines.empty())
         return "(none)";

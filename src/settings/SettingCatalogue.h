@@ -66,6 +66,16 @@ inline constexpr size_t kMaxSetLine = 200;
 // line is untrusted.
 std::optional<SettingId> ClassifySetLine(std::string_view line);
 
+// For a line of a table: the Add dialog's refusal when an entry of `earlier` has the same
+// device or the same port ("Same BDADDR is exist.", "Same Name is exist.", "Same Port Number
+// is exist.", "Same Server Port Number is exist."); empty when none has. Pure.
+std::string TableEntryConflict(SettingId id, const std::vector<std::string>& earlier,
+                               std::string_view line);
+
+// Whether `lines` may be what setting `id` holds: each line one ClassifySetLine gives as
+// the setting's, no table entry with the device or port of one before it.
+bool AreSettingLines(SettingId id, const std::vector<std::string>& lines);
+
 // What the load window shows of a setting's lines: the arguments, entries joined by ", ";
 // "(none)" for an empty table.
 std::string DisplayValue(SettingId id, const std::vector<std::string>& lines);

@@ -138,10 +138,13 @@ CSettingsFileResult ReadSettingsFile(std::string_view text) {
         CSettingEntry& entry = result.values[static_cast<size_t>(index)];
         if (entry.present && (!info.table || emptyTable || entry.lines.empty()))
             return fail(LineError(number, "\"" + std::string(info.label) + "\" is given twice."));
-        if (info.table) {
+        if (info.table && !emptyTable) {
             for (const std::string& earlier : entry.lines)
                 if (earlier == line)
                     return fail(LineError(number, "the same entry is given twice."));
+            const std::string conflict = TableEntryConflict(info.id, entry.lines, line);
+            if (!conflict.empty())
+                return fail(LineError(number, "\"" + std::string(info.label) + "\": " + conflict));
         }
         entry.present = true;
         if (!emptyTable)

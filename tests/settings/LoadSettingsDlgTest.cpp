@@ -277,6 +277,11 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveStop{"ImperfectListing", "Bind\r\n", "0||Printer|9101",
                                "Reading Registered Bluetooth Devices is Failed. Try again\n"
                                "Nothing was saved."},
+                      // A file holding both would not load again.
+                      SaveStop{"TwoRegistrationsOnOnePort", "Bind\r\n",
+                               "0||Printer|9101\r\n1||Scale|9101\r\n+OK\r\n",
+                               "Reading Registered Bluetooth Devices is Failed. Try again\n"
+                               "Nothing was saved."},
                       SaveStop{"ValueNoDialogSends", "BTName\r\n", "+OK \r\n",
                                "Reading Velmora42 Name is Failed. Try again\n"
                                "Nothing was saved."},
