@@ -1,6 +1,7 @@
 #include "settings/LoadSettingsDlg.h"
 
 #include "modes/ModePage.h"
+#include "modes/ModeReplies.h"
 #include "pages/BluetoothPage.h"
 #include "session/ManagerWindow.h"
 #include "settings/ApplianceSettings.h"
@@ -67,6 +68,17 @@ const CSettingEntry& At(const CSettingValues& values, int index) {
     return values[static_cast<size_t>(index)];
 }
 
+// Why the appliance cannot run the mode `line` sets ("mode hub"), as the Operation Mode page
+// disables its button; empty when it can.
+std::string ModeRefusal(std::string_view line) {
+    const CManagerWindow& main = GetManagerWindow();
+    for (int index = 0; !ModeWord(index).empty(); ++index)
+        if (ModeWord(index) == CommandArguments(line))
+            return ModeUnavailableReason(index, main.m_nFirmwareVersion,
+                                         main.m_searchDlg.m_strModelCode);
+    return "";
+}
+
 } // namespace
 
 CLoadSettingsDlg::CLoadSettingsDlg(CSettingValues now, CSettingValues file, bool connectionActive)
@@ -89,7 +101,7 @@ void CLoadSettingsDlg::ShowRows() {
                        now.present ? CellText(DisplayValue(info.id, now.lines)) : "");
         SetDlgItemText(IDC_LOAD_FILE_FIRST + i,
                        file.present ? CellText(DisplayValue(info.id, file.lines)) : "");
-        const char* state = kSame;
+        std::string state = kSame;
         bool choosable = false;
         if (!now.present) {
             state = kNotAnnounced;
@@ -98,7 +110,12 @@ void CLoadSettingsDlg::ShowRows() {
         } else if (!SameSetting(info.id, now, file)) {
             choosable = true;
             state = kChanged;
-            if (info.id == SettingId::Mode && m_bConnectionActive) {
+            const std::string refusal =
+                info.id == SettingId::Mode ? ModeRefusal(file.lines.front()) : "";
+            if (!refusal.empty()) {
+                choosable = false;
+                state = refusal;
+            } else if (info.id == SettingId::Mode && m_bConnectionActive) {
                 choosable = false;
                 state = kConnected;
                 modeLeftAlone = true;

@@ -235,6 +235,42 @@ TEST_F(LoadSettingsDlgTest, WhileABluetoothConnectionIsUpTheModeIsLeftAlone) {
     });
 }
 
+struct ModeOffer {
+    const char* name;
+    int firmware;
+    const char* model;
+    const char* mode;
+    const char* state;
+};
+
+class ModeOffers : public LoadSettingsDlgTest, public ::testing::WithParamInterface<ModeOffer> {};
+
+TEST_P(ModeOffers, AreTheOnesTheOperationModePageOffers) {
+    Run([&](CManagerDlg& dlg) {
+        dlg.m_nFirmwareVersion = GetParam().firmware;
+        dlg.m_searchDlg.m_strModelCode = GetParam().model;
+        backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
+            const bool offered = std::string(GetParam().state) == CLoadSettingsDlg::kChanged;
+            EXPECT_EQ(State(load, SettingId::Mode), GetParam().state);
+            EXPECT_EQ(Choosable(load, SettingId::Mode), offered);
+            EXPECT_EQ(Checked(load, SettingId::Mode), offered ? 1 : 0);
+            ClickButton(load, IDCANCEL);
+        });
+        LoadFile(dlg, "mode " + std::string(GetParam().mode) + "\n# end\n");
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Load, ModeOffers,
+    ::testing::Values(
+        ModeOffer{"HubBefore17", 0x106, "100", "hub", "firmware < 1.7"},
+        ModeOffer{"RepeaterBefore17", 0x106, "100", "repeater", "firmware < 1.7"},
+        ModeOffer{"HubFrom17", 0x107, "100", "hub", CLoadSettingsDlg::kChanged},
+        ModeOffer{"ClientBefore17", 0x106, "101", "client", CLoadSettingsDlg::kChanged},
+        ModeOffer{"Rs232OnModel101", 0x107, "101", "rs232", "no RS232 port"},
+        ModeOffer{"Rs232OnModel100", 0x106, "100", "rs232", CLoadSettingsDlg::kChanged}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(LoadSettingsDlgTest, AFileWithAnErrorIsReportedByLineAndNothingIsSent) {
     Run([&](CManagerDlg& dlg) {
         LoadFile(dlg, "Port 9100\nPin 1234\n# end\n");
