@@ -150,7 +150,14 @@ void CLoadSettingsDlg::OnOK() {
     }
     CManagerWindow& main = GetManagerWindow();
     // The connection may have come up since the window opened.
-    if (chosen.back() == SettingId::Mode && HasActiveConnection(main)) {
+    const ConnectionCheck connections =
+        chosen.back() == SettingId::Mode ? CheckConnections(main) : ConnectionCheck::None;
+    if (connections == ConnectionCheck::TimedOut) {
+        SetDlgItemText(IDC_LOAD_NOTE, "The load stopped.");
+        main.ReportAndReconnect(*this, std::string(kConnectionTimeout) + "\nNothing was sent.");
+        return;
+    }
+    if (connections == ConnectionCheck::Active) {
         chosen.pop_back();
         m_bConnectionActive = true;
         MessageBox("A Bluetooth connection to Velmora42 is active: the operation mode is left "

@@ -113,14 +113,15 @@ bool IsLoadReplyAccepted(SettingId id, std::string_view line, std::string_view r
     }
 }
 
-bool HasActiveConnection(CManagerWindow& main) {
-    if (!main.IsCommandSupported("LIST"))
-        return false;
+ConnectionCheck CheckConnections(CManagerWindow& main) {
     const std::string reply = main.SendCommand("List\r\n", 1);
-    if (reply.empty() || Left(reply, 4) == "-ERR")
-        return true;
+    if (reply.empty())
+        return ConnectionCheck::TimedOut;
+    if (Left(reply, 4) == "-ERR")
+        return ConnectionCheck::Active;
     const CConnectionListing listing = ParseConnectionListing(reply);
-    return listing.end == ListingEnd::Imperfect || !listing.rows.empty();
+    return listing.end == ListingEnd::Imperfect || !listing.rows.empty() ? ConnectionCheck::Active
+                                                                         : ConnectionCheck::None;
 }
 
 CApplyResult ApplySettings(CManagerWindow& main, const CSettingValues& now,

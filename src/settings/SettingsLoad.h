@@ -32,9 +32,14 @@ int LoadTimeout(SettingId id, std::string_view line);
 // exactly "+OK", or the exact echo ("Rept", "Psist", "Vertex").
 bool IsLoadReplyAccepted(SettingId id, std::string_view line, std::string_view reply);
 
-// Whether the appliance holds a live Bluetooth connection ("List"); a listing that cannot be
-// read counts as one, so that the mode is not changed under a connection nobody saw.
-bool HasActiveConnection(CManagerWindow& main);
+// Whether the appliance holds a live Bluetooth connection, asked with "List" as the
+// Connections page asks: a refused or imperfect listing counts as one, so that the mode is
+// not changed under a connection nobody saw; no reply is a time-out, which the caller reports
+// (kConnectionTimeout) and reconnects.
+enum class ConnectionCheck { None, Active, TimedOut };
+ConnectionCheck CheckConnections(CManagerWindow& main);
+inline constexpr std::string_view kConnectionTimeout =
+    "Reading the Bluetooth connections is timeout. Check Velmora42 and Try again.";
 
 struct CApplyResult {
     std::vector<SettingId> applied; // the settings whose every line was accepted, in order

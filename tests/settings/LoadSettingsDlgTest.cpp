@@ -217,7 +217,12 @@ TEST_F(LoadSettingsDlgTest, ATimeOutStopsTheLoadNamingTheLineAndReplacesTheConne
     });
 }
 
-TEST_F(LoadSettingsDlgTest, WhileABluetoothConnectionIsUpTheModeIsLeftAlone) {
+class ConnectionUp : public LoadSettingsDlgTest,
+                     public ::testing::WithParamInterface<const char*> {};
+
+// "List" is asked whether "help" announces it or not, as the Connections page asks it.
+TEST_P(ConnectionUp, LeavesTheModeAlone) {
+    replies["help\r\n"] = GetParam();
     replies["List\r\n"] = "0|0|9101|00:0B:CE:77:00:01|Scale|10|20|230|-1\r\n+OK\r\n";
     Run([&](CManagerDlg& dlg) {
         backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
@@ -234,6 +239,38 @@ TEST_F(LoadSettingsDlgTest, WhileABluetoothConnectionIsUpTheModeIsLeftAlone) {
         EXPECT_EQ(LoadWindowRuns(), 1);
     });
 }
+
+INSTANTIATE_TEST_SUITE_P(Load, ConnectionUp,
+                         ::testing::Values("+OK PRSV LIST MODE VER\r\n", "+OK PRSV MODE VER\r\n"));
+
+class ConnectionTimeout : public LoadSettingsDlgTest, public ::testing::WithParamInterface<bool> {};
+
+// Whether the listing falls silent before the window opens or on "Load", nothing is sent,
+// and the time-out is reported and replaces the connection.
+TEST_P(ConnectionTimeout, StopsTheLoadAndReconnects) {
+    const bool inTheWindow = GetParam();
+    if (!inTheWindow)
+        replies["List\r\n"] = "";
+    Run([&](CManagerDlg& dlg) {
+        backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
+            replies["List\r\n"] = "";
+            TakeSent();
+            ClickButton(load, IDOK);
+            EXPECT_EQ(TakeSent(), std::vector<std::string>{"List\r\n"});
+            EXPECT_EQ(load.GetDlgItemText(IDC_LOAD_NOTE), "The load stopped.");
+            ClickButton(load, IDCANCEL);
+        });
+        LoadFile(dlg, "prsv on\nmode client\n# end\n");
+        EXPECT_EQ(LoadWindowRuns(), inTheWindow ? 1 : 0);
+        EXPECT_EQ(TakeMessageBoxes(),
+                  std::vector<std::string>{"Reading the Bluetooth connections is timeout. Check "
+                                           "Velmora42 and Try again.\nNothing was sent."});
+        backend.Pump();
+        EXPECT_EQ(SearchRuns(), 2);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Load, ConnectionTimeout, ::testing::Bool());
 
 struct ModeOffer {
     const char* name;
