@@ -190,12 +190,12 @@ void CLoadSettingsDlg::OnOK() {
             MessageBox(readBack.Message());
         return;
     }
-    ShowReadBack(readBack.values, applied.applied);
+    ShowReadBack(readBack.values, applied.applied, !applied.ok());
     RefreshPages();
 }
 
 void CLoadSettingsDlg::ShowReadBack(const CSettingValues& readBack,
-                                    const std::vector<SettingId>& applied) {
+                                    const std::vector<SettingId>& applied, bool stopped) {
     std::string differing;
     for (SettingId id : applied) {
         const int i = SettingIndex(id);
@@ -214,9 +214,10 @@ void CLoadSettingsDlg::ShowReadBack(const CSettingValues& readBack,
                                                    At(m_now, i).lines))
                            : "");
     const std::string summary = std::to_string(applied.size()) + " settings applied.";
-    SetDlgItemText(IDC_LOAD_NOTE, summary + (differing.empty() ? " Velmora42 reads back what "
-                                                                 "was sent."
-                                                               : ""));
+    SetDlgItemText(IDC_LOAD_NOTE, stopped ? "The load stopped. " + summary
+                                  : differing.empty()
+                                      ? summary + " Velmora42 reads back what was sent."
+                                      : summary);
     if (!differing.empty())
         MessageBox("Velmora42 reads back other values than were sent:" + differing);
 }

@@ -159,6 +159,7 @@ TEST_P(TableStops, PutBackWhatWasReleasedAndNameWhatWasTaken) {
             sent.resize(expected.size());
             EXPECT_EQ(sent, expected);
             EXPECT_EQ(State(load, SettingId::RepeatInterval), CLoadSettingsDlg::kChanged);
+            EXPECT_EQ(load.GetDlgItemText(IDC_LOAD_NOTE), "The load stopped. 1 settings applied.");
             ClickButton(load, IDCANCEL);
         });
         LoadFile(dlg,
