@@ -3,6 +3,7 @@
 #include "modes/ModePage.h"
 #include "modes/ModeReplies.h"
 #include "pages/BluetoothPage.h"
+#include "pages/NeighborhoodsPage.h"
 #include "session/ManagerWindow.h"
 #include "settings/ApplianceSettings.h"
 #include "settings/SettingsLoad.h"
@@ -225,7 +226,8 @@ void CLoadSettingsDlg::ShowReadBack(const CSettingValues& readBack,
 // The pages that show settings read them again, so that they show what the appliance holds.
 void CLoadSettingsDlg::RefreshPages() {
     CManagerWindow& main = GetManagerWindow();
-    for (int page : {static_cast<int>(IDD_MODE_PAGE), static_cast<int>(IDD_BLUETOOTH_PAGE)})
+    for (int page : {static_cast<int>(IDD_MODE_PAGE), static_cast<int>(IDD_BLUETOOTH_PAGE),
+                     static_cast<int>(IDD_NEIGHBORHOODS_PAGE)})
         if (CTabPage* found = main.FindPage(page))
             found->RefreshPage();
 }

@@ -218,6 +218,20 @@ TEST_F(LoadSettingsDlgTest, ATimeOutStopsTheLoadNamingTheLineAndReplacesTheConne
     });
 }
 
+TEST_F(LoadSettingsDlgTest, ThePagesOfTheLoadedSettingsReadThemAgain) {
+    Run([&](CManagerDlg& dlg) {
+        backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
+            TakeSent();
+            ClickButton(load, IDOK);
+            const std::vector<std::string> sent = TakeSent();
+            // Once to read back, once by the Neighborhoods page.
+            EXPECT_EQ(std::count(sent.begin(), sent.end(), "pinq\r\n"), 2);
+            ClickButton(load, IDCANCEL);
+        });
+        LoadFile(dlg, "pinq on 20 5 0x9E8B33\n# end\n");
+    });
+}
+
 class ConnectionUp : public LoadSettingsDlgTest,
                      public ::testing::WithParamInterface<const char*> {};
 
