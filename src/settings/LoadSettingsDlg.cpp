@@ -160,7 +160,6 @@ void CLoadSettingsDlg::OnOK() {
     }
     if (connections == ConnectionCheck::Active) {
         chosen.pop_back();
-        m_bConnectionActive = true;
         MessageBox("A Bluetooth connection to Velmora42 is active: the operation mode is left "
                    "alone.");
     }
