@@ -212,7 +212,7 @@ CReadSettingsResult ReadApplianceSettings(CManagerWindow& main, const ReadProgre
     // The host line and the server table come from one "Serv" listing.
     std::map<std::string_view, std::string> replies;
     for (const CSettingInfo& info : SettingCatalogue()) {
-        if (!main.IsCommandSupported(info.helpWord))
+        if (!main.IsCommandSupported(info.word))
             continue;
         if (progress)
             progress(info);

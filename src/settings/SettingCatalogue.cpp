@@ -6,30 +6,31 @@
 #include "modes/ClientSettingDlg.h"
 #include "modes/ServerModeDlg.h"
 #include "modes/VertexModeDlg.h"
+#include "pages/NeighbourListing.h"
 #include "ui/Text.h"
 
 namespace {
 
 const std::array<CSettingInfo, kSettingCount> kCatalogue{{
-    {SettingId::DataPort, "Default Data Port", "Port", "PORT", 1, false},
-    {SettingId::NoDisconnect, "Do not disconnect TCP socket", "prsv", "PRSV", 1, false},
-    {SettingId::KeepAlive, "KeepAlive Timeout", "kato", "KATO", 1, false},
-    {SettingId::Registrations, "Registered Bluetooth Devices", "Bind", "BIND", 0, true},
-    {SettingId::Host, "HOST Information", "Serv", "SERV", 0, false},
-    {SettingId::Servers, "Server Table", "Serv", "SERV", 0, true},
-    {SettingId::RepeatInterval, "Connection interval time", "Rept", "REPT", 0, false},
-    {SettingId::Persist, "re-connect automatically", "Psist", "PSIST", 0, false},
-    {SettingId::Vertex, "Vertex Port and Max Connections", "Vertex", "VERTEX", 0, false},
-    {SettingId::Station, "Repeater Station", "station", "STATION", 1, false},
-    {SettingId::SerialPort, "RS232 Serial Port", "rs232", "RS232", 1, false},
-    {SettingId::BtName, "Velmora42 Name", "BTName", "BTNAME", 0, false},
-    {SettingId::MaxDt, "Maxdt", "Maxdt", "MAXDT", 0, false},
-    {SettingId::LinkTimeout, "LinkTimeout", "Linkto", "LINKTO", 0, false},
-    {SettingId::Security, "Security", "Secu", "SECU", 0, false},
-    {SettingId::Pairable, "Pairable", "Pair", "PAIR", 0, false},
-    {SettingId::Scan, "Discoverable and Connectable", "Scan", "SCAN", 0, false},
-    {SettingId::PeriodicInquiry, "Periodic Inquiry", "pinq", "PINQ", 3, false},
-    {SettingId::Mode, "Operation Mode", "mode", "MODE", 3, false},
+    {SettingId::DataPort, "Default Data Port", "Port", 1, false},
+    {SettingId::NoDisconnect, "Do not disconnect TCP socket", "prsv", 1, false},
+    {SettingId::KeepAlive, "KeepAlive Timeout", "kato", 1, false},
+    {SettingId::Registrations, "Registered Bluetooth Devices", "Bind", 0, true},
+    {SettingId::Host, "HOST Information", "Serv", 0, false},
+    {SettingId::Servers, "Server Table", "Serv", 0, true},
+    {SettingId::RepeatInterval, "Connection interval time", "Rept", 0, false},
+    {SettingId::Persist, "re-connect automatically", "Psist", 0, false},
+    {SettingId::Vertex, "Vertex Port and Max Connections", "Vertex", 0, false},
+    {SettingId::Station, "Repeater Station", "station", 1, false},
+    {SettingId::SerialPort, "RS232 Serial Port", "rs232", 1, false},
+    {SettingId::BtName, "Velmora42 Name", "BTName", 0, false},
+    {SettingId::MaxDt, "Maxdt", "Maxdt", 0, false},
+    {SettingId::LinkTimeout, "LinkTimeout", "Linkto", 0, false},
+    {SettingId::Security, "Security", "Secu", 0, false},
+    {SettingId::Pairable, "Pairable", "Pair", 0, false},
+    {SettingId::Scan, "Discoverable and Connectable", "Scan", 0, false},
+    {SettingId::PeriodicInquiry, "Periodic Inquiry", "pinq", 3, false},
+    {SettingId::Mode, "Operation Mode", "mode", 3, false},
 }};
 
 bool IsDigits(std::string_view text, int most) {
@@ -129,7 +130,7 @@ bool IsInquirySetting(std::string_view arguments) {
         return true;
     const auto words = SplitBlanks(arguments);
     return words.size() == 4 && words[0] == "on" && IsDigits(words[1], 4) &&
-           IsDigits(words[2], 4) && IsOneOf(words[3], {"0x9E8B33", "0x9E8B00"});
+           IsDigits(words[2], 4) && IsOneOf(words[3], {kGeneralAccessCode, kLimitedAccessCode});
 }
 
 // "Bind <device> <port>": the port is the last word, the device everything before it.

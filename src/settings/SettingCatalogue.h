@@ -35,11 +35,10 @@ inline constexpr int kSettingCount = static_cast<int>(SettingId::Mode) + 1;
 
 struct CSettingInfo {
     SettingId id;
-    std::string_view label;    // as the load window names it
-    std::string_view word;     // the set command's word
-    std::string_view helpWord; // the word the appliance announces in "help"
-    int timeoutSeconds;        // the time-out the set command is sent with
-    bool table;                // zero or more lines, replaced as a whole
+    std::string_view label; // as the load window names it
+    std::string_view word;  // the set command's word, announced in capitals in "help"
+    int timeoutSeconds;     // the time-out the set command is sent with
+    bool table;             // zero or more lines, replaced as a whole
 };
 
 const std::array<CSettingInfo, kSettingCount>& SettingCatalogue();
