@@ -18,15 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto lines = SettingLinesFromReply(info.id, reply);
         if (!lines)
             continue;
-        bool valid = true;
-        for (const std::string& line : *lines)
-            valid = valid && ClassifySetLine(line) == info.id;
-        if (valid)
+        if (AreSettingLines(info.id, *lines))
             kept[static_cast<size_t>(SettingIndex(info.id))] = {true, *lines};
     }
-    // The file keeps the two tables even when empty.
-    for (SettingId table : {SettingId::Registrations, SettingId::Servers})
-        kept[static_cast<size_t>(SettingIndex(table))].present = true;
     const CSettingsFileResult file = ReadSettingsFile(WriteSettingsFile({}, kept));
     if (!file.ok() || file.values != kept)
         std::abort();

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kPortLimit = 4;
-
 const CDialogResource& AddServerDlgResource() {
     using namespace ControlStyle;
     static const CDialogResource resource{
@@ -30,7 +28,8 @@ const CDialogResource& AddServerDlgResource() {
             {-1, ControlKind::Static, "Server IP Address", DlgRect(7, 59, 66, 8)},
             {IDC_ADD_SERVER_IP, ControlKind::IpAddress, "", DlgRect(74, 57, 78, 13)},
             {-1, ControlKind::Static, "Server Port Number", DlgRect(7, 77, 66, 8)},
-            {IDC_ADD_SERVER_PORT, ControlKind::Edit, "", DlgRect(74, 75, 40, 13), None, kPortLimit},
+            {IDC_ADD_SERVER_PORT, ControlKind::Edit, "", DlgRect(74, 75, 40, 13), None,
+             CAddServerDlg::kPortLimit},
             {IDOK, ControlKind::PushButton, "Add", DlgRect(46, 96, 50, 14), DefaultButton},
             {IDCANCEL, ControlKind::PushButton, "Cancel", DlgRect(102, 96, 50, 14)},
         },

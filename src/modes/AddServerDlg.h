@@ -24,6 +24,9 @@ enum : int {
 // the appliance and blocks the UI thread for that exchange.
 class CAddServerDlg : public CDialog {
 public:
+    // The digits the server port field takes; the Modify Server dialog takes as many.
+    static constexpr int kPortLimit = 4;
+
     // `table` is the Client Mode dialog that opened this one; it outlives the run.
     explicit CAddServerDlg(const CClientModeDlg& table);
 

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kPortLimit = 5;
-
 const CDialogResource& ClientSettingDlgResource() {
     using namespace ControlStyle;
     static const CDialogResource resource{
@@ -24,7 +22,7 @@ const CDialogResource& ClientSettingDlgResource() {
             {IDC_CLIENT_SETTING_HOST_IP, ControlKind::IpAddress, "", DlgRect(70, 8, 79, 13)},
             {-1, ControlKind::Static, "HOST Port Number", DlgRect(7, 28, 62, 8)},
             {IDC_CLIENT_SETTING_HOST_PORT, ControlKind::Edit, "", DlgRect(70, 26, 40, 13), None,
-             kPortLimit},
+             CClientSettingDlg::kPortLimit},
             {IDOK, ControlKind::PushButton, "OK", DlgRect(42, 48, 50, 14), DefaultButton},
             {IDCANCEL, ControlKind::PushButton, "Cancel", DlgRect(99, 48, 50, 14)},
         },

@@ -18,6 +18,9 @@ enum : int {
 // Opening reads the host, OK sets it; each exchange blocks the UI thread.
 class CClientSettingDlg : public CDialog {
 public:
+    // The digits the host port field takes.
+    static constexpr int kPortLimit = 5;
+
     CClientSettingDlg();
 
     bool OnInitDialog() override;

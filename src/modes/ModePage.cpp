@@ -1,5 +1,7 @@
 #include "modes/ModePage.h"
 
+#include <utility>
+
 #include "modes/ModeReplies.h"
 #include "modes/RepeaterModeDlg.h"
 #include "modes/SerialHubModeDlg.h"
@@ -10,10 +12,6 @@
 
 namespace {
 
-// Firmware 1.7 (major × 256 + minor) is the first to run the Repeater and Serial Hub modes.
-constexpr int kFirstHubFirmware = 0x107;
-// The appliance model without a serial port of its own.
-constexpr const char* kModelWithoutRS232 = "101";
 constexpr int kModeTimeoutSeconds = 3;
 // Switching to Repeater mode sets the radio up anew, which the appliance answers late.
 constexpr int kRepeaterModeTimeoutSeconds = 20;
@@ -99,12 +97,13 @@ void CModePage::QueryMode() {
     }
     SetMode(index);
     UpdateData(false);
-    if (main.m_nFirmwareVersion < kFirstHubFirmware) {
-        GetDlgItem(IDC_REPEATER_MODE)->EnableWindow(false);
-        GetDlgItem(IDC_SERIAL_HUB_MODE)->EnableWindow(false);
-    }
-    if (main.m_searchDlg.m_strModelCode == kModelWithoutRS232)
-        GetDlgItem(IDC_RS232_MODE)->EnableWindow(false);
+    const std::pair<int, int> gated[] = {{kRepeater, IDC_REPEATER_MODE},
+                                         {kSerialHub, IDC_SERIAL_HUB_MODE},
+                                         {kRS232, IDC_RS232_MODE}};
+    for (const auto& [mode, button] : gated)
+        if (!ModeUnavailableReason(mode, main.m_nFirmwareVersion, main.m_searchDlg.m_strModelCode)
+                 .empty())
+            GetDlgItem(button)->EnableWindow(false);
 }
 
 bool CModePage::RunPreStep(int index, int& timeoutSeconds) {

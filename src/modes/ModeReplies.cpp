@@ -17,6 +17,15 @@ constexpr ModeReply kModeReplies[kModeCount] = {
     {"+OK Serial Hub Mode", "hub"}, {"+OK RS232 Mode", "rs232"},
 };
 
+// Firmware 1.7 is the first to run the Repeater and Serial Hub modes.
+constexpr int kFirstHubFirmware = 0x107;
+// The appliance model without a serial port of its own.
+constexpr std::string_view kModelWithoutRS232 = "101";
+// The indexes of the modes that not every appliance runs.
+constexpr int kRepeaterIndex = 3;
+constexpr int kSerialHubIndex = 4;
+constexpr int kRS232Index = 5;
+
 constexpr int kPortLimit = 4;
 // The keep-alive value stands from this position of the "kato" reply up to the next blank.
 constexpr int kKeepAlivePosition = 9;
@@ -38,6 +47,15 @@ int ModeIndexFromReply(std::string_view reply) {
 
 std::string ModeWord(int index) {
     return index >= 0 && index < kModeCount ? kModeReplies[index].word : "";
+}
+
+std::string ModeUnavailableReason(int index, int firmwareVersion, std::string_view modelCode) {
+    if ((index == kRepeaterIndex || index == kSerialHubIndex) &&
+        firmwareVersion < kFirstHubFirmware)
+        return "firmware < 1.7";
+    if (index == kRS232Index && modelCode == kModelWithoutRS232)
+        return "no RS232 port";
+    return "";
 }
 
 std::optional<std::string> DataPortFromReply(std::string_view reply) {

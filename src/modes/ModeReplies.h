@@ -14,6 +14,11 @@ int ModeIndexFromReply(std::string_view reply);
 // The word of "mode <word>" for index 0 to 5; empty for any other index.
 std::string ModeWord(int index);
 
+// Why an appliance of firmware `firmwareVersion` (major × 256 + minor) and model code
+// `modelCode` cannot run mode `index`, in a few words: Repeater and Serial Hub came with
+// firmware 1.7, model "101" has no serial port of its own for RS232; empty when it can.
+std::string ModeUnavailableReason(int index, int firmwareVersion, std::string_view modelCode);
+
 // "Port": the last four characters before the line end; nothing without "+OK".
 std::optional<std::string> DataPortFromReply(std::string_view reply);
 // "prsv": whether the socket is kept ("off" nowhere in the reply); nothing without "+OK".

@@ -1,5 +1,6 @@
 #include "modes/ModifyServerDlg.h"
 
+#include "modes/AddServerDlg.h"
 #include "modes/ClientModeDlg.h"
 #include "modes/DeviceTable.h"
 #include "modes/DottedAddress.h"
@@ -8,8 +9,6 @@
 #include "ui/ListViewCtrl.h"
 
 namespace {
-
-constexpr int kPortLimit = 4;
 
 const CDialogResource& ModifyServerDlgResource() {
     using namespace ControlStyle;
@@ -26,7 +25,7 @@ const CDialogResource& ModifyServerDlgResource() {
             {IDC_MODIFY_SERVER_IP, ControlKind::IpAddress, "", DlgRect(66, 27, 94, 13)},
             {-1, ControlKind::Static, "PORT Number", DlgRect(7, 48, 56, 8)},
             {IDC_MODIFY_SERVER_PORT, ControlKind::Edit, "", DlgRect(66, 46, 40, 13), None,
-             kPortLimit},
+             CAddServerDlg::kPortLimit},
             {IDOK, ControlKind::PushButton, "Modify", DlgRect(54, 73, 50, 14), DefaultButton},
             {IDCANCEL, ControlKind::PushButton, "Cancel", DlgRect(110, 73, 50, 14)},
         },

@@ -212,7 +212,7 @@ CReadSettingsResult ReadApplianceSettings(CManagerWindow& main, const ReadProgre
     // The host line and the server table come from one "Serv" listing.
     std::map<std::string_view, std::string> replies;
     for (const CSettingInfo& info : SettingCatalogue()) {
-        if (!main.IsCommandSupported(info.helpWord))
+        if (!main.IsCommandSupported(info.word))
             continue;
         if (progress)
             progress(info);
@@ -224,12 +224,9 @@ CReadSettingsResult ReadApplianceSettings(CManagerWindow& main, const ReadProgre
         const std::string& reply = cached->second;
         const Lines lines = reply.empty() ? std::nullopt : SettingLinesFromReply(info.id, reply);
         // A value the file could not hold (the appliance reported something a dialog would
-        // not send) fails like a reply the parser does not take.
-        bool valid = lines.has_value();
-        if (lines)
-            for (const std::string& line : *lines)
-                valid = valid && ClassifySetLine(line) == info.id;
-        if (!valid) {
+        // not send, or two entries of a table with one device or port) fails like a reply the
+        // parser does not take.
+        if (!lines || !AreSettingLines(info.id, *lines)) {
             CReadSettingsResult failed;
             failed.failedSetting = std::string(info.label);
             failed.timedOut = reply.empty();

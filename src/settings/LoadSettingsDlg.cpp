@@ -1,7 +1,9 @@
 #include "settings/LoadSettingsDlg.h"
 
 #include "modes/ModePage.h"
+#include "modes/ModeReplies.h"
 #include "pages/BluetoothPage.h"
+#include "pages/NeighborhoodsPage.h"
 #include "session/ManagerWindow.h"
 #include "settings/ApplianceSettings.h"
 #include "settings/SettingsLoad.h"
@@ -67,6 +69,17 @@ const CSettingEntry& At(const CSettingValues& values, int index) {
     return values[static_cast<size_t>(index)];
 }
 
+// Why the appliance cannot run the mode `line` sets ("mode hub"), as the Operation Mode page
+// disables its button; empty when it can.
+std::string ModeRefusal(std::string_view line) {
+    const CManagerWindow& main = GetManagerWindow();
+    for (int index = 0; !ModeWord(index).empty(); ++index)
+        if (ModeWord(index) == CommandArguments(line))
+            return ModeUnavailableReason(index, main.m_nFirmwareVersion,
+                                         main.m_searchDlg.m_strModelCode);
+    return "";
+}
+
 } // namespace
 
 CLoadSettingsDlg::CLoadSettingsDlg(CSettingValues now, CSettingValues file, bool connectionActive)
@@ -89,7 +102,7 @@ void CLoadSettingsDlg::ShowRows() {
                        now.present ? CellText(DisplayValue(info.id, now.lines)) : "");
         SetDlgItemText(IDC_LOAD_FILE_FIRST + i,
                        file.present ? CellText(DisplayValue(info.id, file.lines)) : "");
-        const char* state = kSame;
+        std::string state = kSame;
         bool choosable = false;
         if (!now.present) {
             state = kNotAnnounced;
@@ -98,7 +111,12 @@ void CLoadSettingsDlg::ShowRows() {
         } else if (!SameSetting(info.id, now, file)) {
             choosable = true;
             state = kChanged;
-            if (info.id == SettingId::Mode && m_bConnectionActive) {
+            const std::string refusal =
+                info.id == SettingId::Mode ? ModeRefusal(file.lines.front()) : "";
+            if (!refusal.empty()) {
+                choosable = false;
+                state = refusal;
+            } else if (info.id == SettingId::Mode && m_bConnectionActive) {
                 choosable = false;
                 state = kConnected;
                 modeLeftAlone = true;
@@ -133,9 +151,15 @@ void CLoadSettingsDlg::OnOK() {
     }
     CManagerWindow& main = GetManagerWindow();
     // The connection may have come up since the window opened.
-    if (chosen.back() == SettingId::Mode && HasActiveConnection(main)) {
+    const ConnectionCheck connections =
+        chosen.back() == SettingId::Mode ? CheckConnections(main) : ConnectionCheck::None;
+    if (connections == ConnectionCheck::TimedOut) {
+        SetDlgItemText(IDC_LOAD_NOTE, "The load stopped.");
+        main.ReportAndReconnect(*this, std::string(kConnectionTimeout) + "\nNothing was sent.");
+        return;
+    }
+    if (connections == ConnectionCheck::Active) {
         chosen.pop_back();
-        m_bConnectionActive = true;
         MessageBox("A Bluetooth connection to Velmora42 is active: the operation mode is left "
                    "alone.");
     }
@@ -166,12 +190,12 @@ void CLoadSettingsDlg::OnOK() {
             MessageBox(readBack.Message());
         return;
     }
-    ShowReadBack(readBack.values, applied.applied);
+    ShowReadBack(readBack.values, applied.applied, !applied.ok());
     RefreshPages();
 }
 
 void CLoadSettingsDlg::ShowReadBack(const CSettingValues& readBack,
-                                    const std::vector<SettingId>& applied) {
+                                    const std::vector<SettingId>& applied, bool stopped) {
     std::string differing;
     for (SettingId id : applied) {
         const int i = SettingIndex(id);
@@ -190,9 +214,10 @@ void CLoadSettingsDlg::ShowReadBack(const CSettingValues& readBack,
                                                    At(m_now, i).lines))
                            : "");
     const std::string summary = std::to_string(applied.size()) + " settings applied.";
-    SetDlgItemText(IDC_LOAD_NOTE, summary + (differing.empty() ? " Velmora42 reads back what "
-                                                                 "was sent."
-                                                               : ""));
+    SetDlgItemText(IDC_LOAD_NOTE, stopped ? "The load stopped. " + summary
+                                  : differing.empty()
+                                      ? summary + " Velmora42 reads back what was sent."
+                                      : summary);
     if (!differing.empty())
         MessageBox("Velmora42 reads back other values than were sent:" + differing);
 }
@@ -200,7 +225,8 @@ void CLoadSettingsDlg::ShowReadBack(const CSettingValues& readBack,
 // The pages that show settings read them again, so that they show what the appliance holds.
 void CLoadSettingsDlg::RefreshPages() {
     CManagerWindow& main = GetManagerWindow();
-    for (int page : {static_cast<int>(IDD_MODE_PAGE), static_cast<int>(IDD_BLUETOOTH_PAGE)})
+    for (int page : {static_cast<int>(IDD_MODE_PAGE), static_cast<int>(IDD_BLUETOOTH_PAGE),
+                     static_cast<int>(IDD_NEIGHBORHOODS_PAGE)})
         if (CTabPage* found = main.FindPage(page))
             found->RefreshPage();
 }

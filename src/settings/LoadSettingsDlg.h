@@ -45,7 +45,9 @@ public:
 
 private:
     void ShowRows();
-    void ShowReadBack(const CSettingValues& readBack, const std::vector<SettingId>& applied);
+    // `stopped`: a refusal ended the load before every chosen setting was sent.
+    void ShowReadBack(const CSettingValues& readBack, const std::vector<SettingId>& applied,
+                      bool stopped);
     void RefreshPages();
 
     CSettingValues m_now;

@@ -2,34 +2,39 @@
 
 #include <algorithm>
 
+#include "modes/AddServerDlg.h"
+#include "modes/ClientSettingDlg.h"
+#include "modes/ServerModeDlg.h"
+#include "modes/VertexModeDlg.h"
+#include "pages/NeighbourListing.h"
 #include "ui/Text.h"
 
 namespace {
 
 const std::array<CSettingInfo, kSettingCount> kCatalogue{{
-    {SettingId::DataPort, "Default Data Port", "Port", "PORT", 1, false},
-    {SettingId::NoDisconnect, "Do not disconnect TCP socket", "prsv", "PRSV", 1, false},
-    {SettingId::KeepAlive, "KeepAlive Timeout", "kato", "KATO", 1, false},
-    {SettingId::Registrations, "Registered Bluetooth Devices", "Bind", "BIND", 0, true},
-    {SettingId::Host, "HOST Information", "Serv", "SERV", 0, false},
-    {SettingId::Servers, "Server Table", "Serv", "SERV", 0, true},
-    {SettingId::RepeatInterval, "Connection interval time", "Rept", "REPT", 0, false},
-    {SettingId::Persist, "re-connect automatically", "Psist", "PSIST", 0, false},
-    {SettingId::Vertex, "Vertex Port and Max Connections", "Vertex", "VERTEX", 0, false},
-    {SettingId::Station, "Repeater Station", "station", "STATION", 1, false},
-    {SettingId::SerialPort, "RS232 Serial Port", "rs232", "RS232", 1, false},
-    {SettingId::BtName, "Velmora42 Name", "BTName", "BTNAME", 0, false},
-    {SettingId::MaxDt, "Maxdt", "Maxdt", "MAXDT", 0, false},
-    {SettingId::LinkTimeout, "LinkTimeout", "Linkto", "LINKTO", 0, false},
-    {SettingId::Security, "Security", "Secu", "SECU", 0, false},
-    {SettingId::Pairable, "Pairable", "Pair", "PAIR", 0, false},
-    {SettingId::Scan, "Discoverable and Connectable", "Scan", "SCAN", 0, false},
-    {SettingId::PeriodicInquiry, "Periodic Inquiry", "pinq", "PINQ", 3, false},
-    {SettingId::Mode, "Operation Mode", "mode", "MODE", 3, false},
+    {SettingId::DataPort, "Default Data Port", "Port", 1, false},
+    {SettingId::NoDisconnect, "Do not disconnect TCP socket", "prsv", 1, false},
+    {SettingId::KeepAlive, "KeepAlive Timeout", "kato", 1, false},
+    {SettingId::Registrations, "Registered Bluetooth Devices", "Bind", 0, true},
+    {SettingId::Host, "HOST Information", "Serv", 0, false},
+    {SettingId::Servers, "Server Table", "Serv", 0, true},
+    {SettingId::RepeatInterval, "Connection interval time", "Rept", 0, false},
+    {SettingId::Persist, "re-connect automatically", "Psist", 0, false},
+    {SettingId::Vertex, "Vertex Port and Max Connections", "Vertex", 0, false},
+    {SettingId::Station, "Repeater Station", "station", 1, false},
+    {SettingId::SerialPort, "RS232 Serial Port", "rs232", 1, false},
+    {SettingId::BtName, "Velmora42 Name", "BTName", 0, false},
+    {SettingId::MaxDt, "Maxdt", "Maxdt", 0, false},
+    {SettingId::LinkTimeout, "LinkTimeout", "Linkto", 0, false},
+    {SettingId::Security, "Security", "Secu", 0, false},
+    {SettingId::Pairable, "Pairable", "Pair", 0, false},
+    {SettingId::Scan, "Discoverable and Connectable", "Scan", 0, false},
+    {SettingId::PeriodicInquiry, "Periodic Inquiry", "pinq", 3, false},
+    {SettingId::Mode, "Operation Mode", "mode", 3, false},
 }};
 
-bool IsDigits(std::string_view text, size_t most) {
-    return !text.empty() && text.size() <= most &&
+bool IsDigits(std::string_view text, int most) {
+    return !text.empty() && text.size() <= static_cast<size_t>(most) &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
@@ -81,7 +86,7 @@ bool IsDottedAddress(std::string_view text) {
 }
 
 // "a.b.c.d:port" with a port of at most `portDigits` digits.
-bool IsEndpoint(std::string_view text, size_t portDigits) {
+bool IsEndpoint(std::string_view text, int portDigits) {
     const size_t colon = text.find(':');
     return colon != std::string_view::npos && IsDottedAddress(text.substr(0, colon)) &&
            IsDigits(text.substr(colon + 1), portDigits);
@@ -125,20 +130,21 @@ bool IsInquirySetting(std::string_view arguments) {
         return true;
     const auto words = SplitBlanks(arguments);
     return words.size() == 4 && words[0] == "on" && IsDigits(words[1], 4) &&
-           IsDigits(words[2], 4) && IsOneOf(words[3], {"0x9E8B33", "0x9E8B00"});
+           IsDigits(words[2], 4) && IsOneOf(words[3], {kGeneralAccessCode, kLimitedAccessCode});
 }
 
 // "Bind <device> <port>": the port is the last word, the device everything before it.
 bool IsRegistration(std::string_view arguments) {
     const size_t blank = arguments.rfind(' ');
     return blank != std::string_view::npos && IsDevice(arguments.substr(0, blank)) &&
-           IsDigits(arguments.substr(blank + 1), 5);
+           IsDigits(arguments.substr(blank + 1), CServerModeDlg::kPortLimit);
 }
 
 // "Serv <ip>:<port> <device>"
 bool IsServerEntry(std::string_view arguments) {
     const size_t blank = arguments.find(' ');
-    return blank != std::string_view::npos && IsEndpoint(arguments.substr(0, blank), 5) &&
+    return blank != std::string_view::npos &&
+           IsEndpoint(arguments.substr(0, blank), CAddServerDlg::kPortLimit) &&
            IsDevice(arguments.substr(blank + 1));
 }
 
@@ -172,7 +178,7 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
         bool (*accepts)(std::string_view);
     };
     static const Rule kRules[] = {
-        {S::DataPort, [](std::string_view a) { return IsDigits(a, 4); }},
+        {S::DataPort, [](std::string_view a) { return IsDigits(a, CServerModeDlg::kPortLimit); }},
         {S::NoDisconnect,
          [](std::string_view a) {
              return IsOneOf(a, {"on", "off"});
@@ -185,7 +191,7 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
                     words[2] == "3";
          }},
         {S::Registrations, IsRegistration},
-        {S::Host, [](std::string_view a) { return IsEndpoint(a, 4); }},
+        {S::Host, [](std::string_view a) { return IsEndpoint(a, CClientSettingDlg::kPortLimit); }},
         {S::Servers, IsServerEntry},
         {S::RepeatInterval, [](std::string_view a) { return IsDigits(a, 8); }},
         {S::Persist,
@@ -195,7 +201,8 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
         {S::Vertex,
          [](std::string_view a) {
              const auto words = SplitBlanks(a);
-             return words.size() == 2 && IsDigits(words[0], 4) && IsDigits(words[1], 1);
+             return words.size() == 2 && IsDigits(words[0], CVertexModeDlg::kPortLimit) &&
+                    IsDigits(words[1], 1);
          }},
         {S::Station, IsBdAddress},
         {S::SerialPort, IsSerialSetting},
@@ -224,6 +231,40 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
         if (SettingInfo(rule.id).word == word && rule.accepts(args))
             return rule.id;
     return std::nullopt;
+}
+
+std::string TableEntryConflict(SettingId id, const std::vector<std::string>& earlier,
+                               std::string_view line) {
+    // A registration is "<device> <port>", a server "<ip>:<port> <device>".
+    auto split = [id](std::string_view entry) {
+        const std::string_view args = CommandArguments(entry);
+        const size_t blank = id == SettingId::Registrations ? args.rfind(' ') : args.find(' ');
+        const std::string_view first = args.substr(0, blank);
+        const std::string_view second =
+            blank == std::string_view::npos ? std::string_view{} : args.substr(blank + 1);
+        return id == SettingId::Registrations ? std::pair{first, second} : std::pair{second, first};
+    };
+    if (!SettingInfo(id).table)
+        return {};
+    const auto [device, port] = split(line);
+    for (const std::string& entry : earlier) {
+        const auto [otherDevice, otherPort] = split(entry);
+        if (otherDevice == device)
+            return IsBdAddress(device) ? "Same BDADDR is exist." : "Same Name is exist.";
+        if (otherPort == port)
+            return id == SettingId::Registrations ? "Same Port Number is exist."
+                                                  : "Same Server Port Number is exist.";
+    }
+    return {};
+}
+
+bool AreSettingLines(SettingId id, const std::vector<std::string>& lines) {
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (ClassifySetLine(lines[i]) != id ||
+            !TableEntryConflict(id, {lines.begin(), lines.begin() + static_cast<long>(i)}, lines[i])
+                 .empty())
+            return false;
+    return true;
 }
 
 std::string DisplayValue(SettingId id, const std::vector<std::string>& lines) {

@@ -35,11 +35,10 @@ inline constexpr int kSettingCount = static_cast<int>(SettingId::Mode) + 1;
 
 struct CSettingInfo {
     SettingId id;
-    std::string_view label;    // as the load window names it
-    std::string_view word;     // the set command's word
-    std::string_view helpWord; // the word the appliance announces in "help"
-    int timeoutSeconds;        // the time-out the set command is sent with
-    bool table;                // zero or more lines, replaced as a whole
+    std::string_view label; // as the load window names it
+    std::string_view word;  // the set command's word, announced in capitals in "help"
+    int timeoutSeconds;     // the time-out the set command is sent with
+    bool table;             // zero or more lines, replaced as a whole
 };
 
 const std::array<CSettingInfo, kSettingCount>& SettingCatalogue();
@@ -65,6 +64,16 @@ inline constexpr size_t kMaxSetLine = 200;
 // the operator types, and no longer than kMaxSetLine; nothing for any other line. Pure; the
 // line is untrusted.
 std::optional<SettingId> ClassifySetLine(std::string_view line);
+
+// For a line of a table: the Add dialog's refusal when an entry of `earlier` has the same
+// device or the same port ("Same BDADDR is exist.", "Same Name is exist.", "Same Port Number
+// is exist.", "Same Server Port Number is exist."); empty when none has. Pure.
+std::string TableEntryConflict(SettingId id, const std::vector<std::string>& earlier,
+                               std::string_view line);
+
+// Whether `lines` may be what setting `id` holds: each line one ClassifySetLine gives as
+// the setting's, no table entry with the device or port of one before it.
+bool AreSettingLines(SettingId id, const std::vector<std::string>& lines);
 
 // What the load window shows of a setting's lines: the arguments, entries joined by ", ";
 // "(none)" for an empty table.

@@ -17,6 +17,19 @@ bool IsBlankLine(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// The comment that gives a table as empty; without it (and without entries) a table is not
+// in the file.
+std::string EmptyTableLine(const CSettingInfo& info) {
+    return "# " + std::string(info.label) + ": none";
+}
+
+std::optional<SettingId> EmptyTableOf(std::string_view line) {
+    for (const CSettingInfo& info : SettingCatalogue())
+        if (info.table && line == EmptyTableLine(info))
+            return info.id;
+    return std::nullopt;
+}
+
 bool IsComment(std::string_view line) {
     const size_t first = line.find_first_not_of(" \t");
     return first != std::string_view::npos && line[first] == '#';
@@ -53,6 +66,8 @@ std::string WriteSettingsFile(const CSettingsHeader& header, const CSettingValue
                     "\".\n";
             continue;
         }
+        if (info.table && entry.lines.empty())
+            text += EmptyTableLine(info) + "\n";
         for (const std::string& line : entry.lines)
             text += Printable(line) + "\n";
     }
@@ -70,8 +85,6 @@ CSettingsFileResult ReadSettingsFile(std::string_view text) {
     if (text.size() > kMaxSettingsFile)
         return fail("The file is larger than " + std::to_string(kMaxSettingsFile / 1024) +
                     " KiB; a settings file is far smaller.");
-    result.values[static_cast<size_t>(SettingIndex(SettingId::Registrations))].present = true;
-    result.values[static_cast<size_t>(SettingIndex(SettingId::Servers))].present = true;
 
     int lastIndex = -1;
     int number = 0;
@@ -100,9 +113,10 @@ CSettingsFileResult ReadSettingsFile(std::string_view text) {
             ended = true;
             continue;
         }
-        if (IsBlankLine(line) || IsComment(line))
+        const std::optional<SettingId> emptyTable = EmptyTableOf(line);
+        if (IsBlankLine(line) || (IsComment(line) && !emptyTable))
             continue;
-        const std::optional<SettingId> id = ClassifySetLine(line);
+        const std::optional<SettingId> id = emptyTable ? emptyTable : ClassifySetLine(line);
         if (!id) {
             const std::string word(CommandWord(line));
             bool known = false;
@@ -122,15 +136,19 @@ CSettingsFileResult ReadSettingsFile(std::string_view text) {
             return fail(LineError(number, "\"" + std::string(info.label) +
                                               "\" stands after a setting a load applies later."));
         CSettingEntry& entry = result.values[static_cast<size_t>(index)];
-        if (!info.table && entry.present)
+        if (entry.present && (!info.table || emptyTable || entry.lines.empty()))
             return fail(LineError(number, "\"" + std::string(info.label) + "\" is given twice."));
-        if (info.table) {
+        if (info.table && !emptyTable) {
             for (const std::string& earlier : entry.lines)
                 if (earlier == line)
                     return fail(LineError(number, "the same entry is given twice."));
+            const std::string conflict = TableEntryConflict(info.id, entry.lines, line);
+            if (!conflict.empty())
+                return fail(LineError(number, "\"" + std::string(info.label) + "\": " + conflict));
         }
         entry.present = true;
-        entry.lines.emplace_back(line);
+        if (!emptyTable)
+            entry.lines.emplace_back(line);
         lastIndex = index;
     }
     if (!ended)

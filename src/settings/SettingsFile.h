@@ -8,8 +8,10 @@
 // The settings file: plain text a person can read, diff and keep in version control. A
 // comment header ("#" lines), then one line per setting, each the exact set command that puts
 // it back, in the order a load applies them, and a closing "# end" line, so that a file cut
-// short is told apart from a whole one. Lines end in "\n" ("\r\n" is read too); blank lines
-// and comments may stand anywhere. Pure; reading takes any bytes.
+// short is told apart from a whole one. A table (the registrations, the servers) is in the
+// file when it has lines there or the comment "# <its label>: none" that gives it as empty;
+// a file without either leaves it as the appliance holds it. Lines end in "\n" ("\r\n" is read
+// too); blank lines and comments may stand anywhere. Pure; reading takes any bytes.
 
 // What the header tells about the appliance the settings were read from, as it was read.
 struct CSettingsHeader {
@@ -28,11 +30,12 @@ inline constexpr size_t kMaxSettingsLine = kMaxSetLine;
 inline constexpr size_t kMaxSettingsFile = 64 * 1024;
 
 // The file text for `values`. A setting that is not present gets a comment saying that the
-// appliance does not announce its command; header texts outside printable ASCII show as "?".
+// appliance does not announce its command, an empty table its "none" comment; header texts outside
+// printable ASCII show as "?".
 std::string WriteSettingsFile(const CSettingsHeader& header, const CSettingValues& values);
 
 struct CSettingsFileResult {
-    CSettingValues values; // the settings the file holds; the two tables are always present
+    CSettingValues values; // the settings the file holds
     std::string error;     // empty when the file was read; otherwise what is wrong, by line
     bool ok() const { return error.empty(); }
 };

@@ -42,6 +42,17 @@ std::string AppliedList(const std::vector<SettingId>& applied) {
     return text + ".";
 }
 
+// The table lines a stopped load got accepted, which stay applied but for the releases that
+// were put back.
+std::string TakenList(const std::vector<std::string>& taken) {
+    if (taken.empty())
+        return "";
+    std::string text = " Of this table Velmora42 took:";
+    for (size_t i = 0; i < taken.size(); ++i)
+        text += (i == 0 ? " \"" : ", \"") + taken[i] + "\"";
+    return text + ".";
+}
+
 } // namespace
 
 bool SameSetting(SettingId id, const CSettingEntry& now, const CSettingEntry& file) {
@@ -102,34 +113,40 @@ bool IsLoadReplyAccepted(SettingId id, std::string_view line, std::string_view r
     }
 }
 
-bool HasActiveConnection(CManagerWindow& main) {
-    if (!main.IsCommandSupported("LIST"))
-        return false;
+ConnectionCheck CheckConnections(CManagerWindow& main) {
     const std::string reply = main.SendCommand("List\r\n", 1);
-    if (reply.empty() || Left(reply, 4) == "-ERR")
-        return true;
+    if (reply.empty())
+        return ConnectionCheck::TimedOut;
+    if (Left(reply, 4) == "-ERR")
+        return ConnectionCheck::Active;
     const CConnectionListing listing = ParseConnectionListing(reply);
-    return listing.end == ListingEnd::Imperfect || !listing.rows.empty();
+    return listing.end == ListingEnd::Imperfect || !listing.rows.empty() ? ConnectionCheck::Active
+                                                                         : ConnectionCheck::None;
 }
 
 CApplyResult ApplySettings(CManagerWindow& main, const CSettingValues& now,
                            const CSettingValues& file, const std::vector<SettingId>& chosen,
                            const ApplyProgress& progress) {
     CApplyResult result;
+    // The lines of the table being replaced that the appliance took, in the order sent.
+    std::vector<std::string> taken;
     auto send = [&](SettingId id, const std::string& line) {
         if (progress)
             progress(line);
         return main.SendCommand(line + "\r\n", LoadTimeout(id, line));
     };
-    auto timedOut = [&](const std::string& line) {
-        result.failure = "Sending \"" + line + "\" is timeout. Check Velmora42 and Try again.\n" +
-                         AppliedList(result.applied);
-        result.timedOut = true;
+    auto stopped = [&](std::string failure) {
+        result.failure = std::move(failure) + TakenList(taken) + "\n" + AppliedList(result.applied);
         return result;
+    };
+    auto timedOut = [&](const std::string& line) {
+        result.timedOut = true;
+        return stopped("Sending \"" + line + "\" is timeout. Check Velmora42 and Try again.");
     };
     for (const CSettingInfo& info : SettingCatalogue()) {
         if (std::find(chosen.begin(), chosen.end(), info.id) == chosen.end())
             continue;
+        taken.clear();
         std::vector<std::string> released;
         for (const std::string& line : LoadCommands(info.id, At(now, info.id), At(file, info.id))) {
             const std::string reply = send(info.id, line);
@@ -137,15 +154,17 @@ CApplyResult ApplySettings(CManagerWindow& main, const CSettingValues& now,
                 return timedOut(line);
             const bool release = IsRelease(line);
             if (release ? IsAccepted(reply) : IsLoadReplyAccepted(info.id, line, reply)) {
+                if (info.table)
+                    taken.push_back(line);
                 if (release)
                     for (const std::string& entry : At(now, info.id).lines)
                         if (ReleaseLine(info.id, entry) == line)
                             released.push_back(entry);
                 continue;
             }
-            result.failure =
+            std::string failure =
                 "The appliance refused \"" + line + "\" (" + std::string(info.label) + ").";
-            if (info.table && !release && !released.empty()) {
+            if (!released.empty()) {
                 // As a refused replacement in the Modify dialogs: what was released goes back.
                 bool restored = true;
                 for (const std::string& entry : released) {
@@ -154,13 +173,13 @@ CApplyResult ApplySettings(CManagerWindow& main, const CSettingValues& now,
                         return timedOut(entry);
                     restored = restored && IsAccepted(back);
                 }
-                result.failure += restored ? " The entries it released were registered again."
-                                           : " Some released entries could not be registered "
-                                             "again: the appliance no longer holds them.";
+                failure += restored ? " The entries it released were registered again."
+                                    : " Some released entries could not be registered "
+                                      "again: the appliance no longer holds them.";
             }
-            result.failure += "\n" + AppliedList(result.applied);
-            return result;
+            return stopped(failure);
         }
+        taken.clear();
         result.applied.push_back(info.id);
     }
     return result;

@@ -32,9 +32,14 @@ int LoadTimeout(SettingId id, std::string_view line);
 // exactly "+OK", or the exact echo ("Rept", "Psist", "Vertex").
 bool IsLoadReplyAccepted(SettingId id, std::string_view line, std::string_view reply);
 
-// Whether the appliance holds a live Bluetooth connection ("List"); a listing that cannot be
-// read counts as one, so that the mode is not changed under a connection nobody saw.
-bool HasActiveConnection(CManagerWindow& main);
+// Whether the appliance holds a live Bluetooth connection, asked with "List" as the
+// Connections page asks: a refused or imperfect listing counts as one, so that the mode is
+// not changed under a connection nobody saw; no reply is a time-out, which the caller reports
+// (kConnectionTimeout) and reconnects.
+enum class ConnectionCheck { None, Active, TimedOut };
+ConnectionCheck CheckConnections(CManagerWindow& main);
+inline constexpr std::string_view kConnectionTimeout =
+    "Reading the Bluetooth connections is timeout. Check Velmora42 and Try again.";
 
 struct CApplyResult {
     std::vector<SettingId> applied; // the settings whose every line was accepted, in order
@@ -48,10 +53,11 @@ struct CApplyResult {
 using ApplyProgress = std::function<void(std::string_view line)>;
 
 // Sends, setting by setting in the catalogue's order, the commands of the settings in
-// `chosen` and stops at the first refusal or time-out. A table registration that is refused
-// sends back the entries this load released from it, as the Modify dialogs restore a
-// replaced entry. Blocks the UI thread for each exchange; after a time-out (`timedOut`) the
-// caller reports it and asks for the reconnection.
+// `chosen` and stops at the first refusal or time-out. A table release or registration that
+// is refused sends back the entries this load released from it, as the Modify dialogs
+// restore a replaced entry; the failure names the lines of the table the appliance took. Blocks the
+// UI thread for each exchange; after a time-out (`timedOut`) the caller reports it and asks for the
+// reconnection.
 CApplyResult ApplySettings(CManagerWindow& main, const CSettingValues& now,
                            const CSettingValues& file, const std::vector<SettingId>& chosen,
                            const ApplyProgress& progress = {});

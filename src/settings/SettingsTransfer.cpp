@@ -131,7 +131,13 @@ void LoadSettings(CDialog& owner) {
     const CSettingEntry& fileMode = file.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
     const bool modeChanges =
         nowMode.present && fileMode.present && !SameSetting(SettingId::Mode, nowMode, fileMode);
-    CLoadSettingsDlg dialog(now.values, file.values,
-                            modeChanges && HasActiveConnection(GetManagerWindow()));
+    const ConnectionCheck connections =
+        modeChanges ? CheckConnections(GetManagerWindow()) : ConnectionCheck::None;
+    if (connections == ConnectionCheck::TimedOut) {
+        GetManagerWindow().ReportAndReconnect(owner, std::string(kConnectionTimeout) +
+                                                         "\nNothing was sent.");
+        return;
+    }
+    CLoadSettingsDlg dialog(now.values, file.values, connections == ConnectionCheck::Active);
     dialog.DoModal();
 }

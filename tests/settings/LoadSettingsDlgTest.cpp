@@ -53,9 +53,8 @@ protected:
     }
 
     // CTest runs the cases as processes of their own, side by side: a file each.
-    const std::string path = ::testing::TempDir() + "velmora42-load-" +
-                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
-                             std::to_string(getpid()) + ".txt";
+    const std::string path =
+        ::testing::TempDir() + "velmora42-load-" + std::to_string(getpid()) + ".txt";
 };
 
 std::string State(CDialog& load, SettingId id) {
@@ -94,7 +93,8 @@ TEST_F(LoadSettingsDlgTest, TheWindowMarksChangedSettingsAndSendsTheChosenInOrde
                 {SettingId::NoDisconnect, CLoadSettingsDlg::kChanged, 1, true},
                 {SettingId::KeepAlive, CLoadSettingsDlg::kNotAnnounced, 0, false},
                 {SettingId::Registrations, CLoadSettingsDlg::kChanged, 1, true},
-                {SettingId::Servers, CLoadSettingsDlg::kSame, 0, false},
+                // No "Serv" entry and no "none" line: the file leaves the table out.
+                {SettingId::Servers, CLoadSettingsDlg::kNotInFile, 0, false},
                 {SettingId::Vertex, CLoadSettingsDlg::kNotAnnounced, 0, false},
                 {SettingId::Station, CLoadSettingsDlg::kNotInFile, 0, false},
                 {SettingId::BtName, CLoadSettingsDlg::kChanged, 0, true},
@@ -135,29 +135,68 @@ TEST_F(LoadSettingsDlgTest, TheWindowMarksChangedSettingsAndSendsTheChosenInOrde
     });
 }
 
-TEST_F(LoadSettingsDlgTest, ARefusedRegistrationPutsBackWhatWasReleasedAndStops) {
-    replies["Bind Scale 9105\r\n"] = "-ERR Device or port already registered\r\n";
+struct TableStop {
+    const char* name;
+    const char* listing; // the appliance's "Bind" listing
+    const char* file;
+    const char* refused;
+    std::vector<std::string> sent; // after "prsv on"
+    const char* message;
+};
+
+class TableStops : public LoadSettingsDlgTest, public ::testing::WithParamInterface<TableStop> {};
+
+TEST_P(TableStops, PutBackWhatWasReleasedAndNameWhatWasTaken) {
+    replies["Bind\r\n"] = GetParam().listing;
+    replies[GetParam().refused] = "-ERR Device or port already registered\r\n";
     Run([&](CManagerDlg& dlg) {
         backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
             TakeSent();
             ClickButton(load, IDOK);
+            std::vector<std::string> expected{"List\r\n", "prsv on\r\n"};
+            expected.insert(expected.end(), GetParam().sent.begin(), GetParam().sent.end());
             std::vector<std::string> sent = TakeSent();
-            sent.resize(5);
-            EXPECT_EQ(sent,
-                      (std::vector<std::string>{"List\r\n", "prsv on\r\n", "Rele 9101\r\n",
-                                                "Bind Scale 9105\r\n", "Bind Printer 9101\r\n"}));
+            sent.resize(expected.size());
+            EXPECT_EQ(sent, expected);
             EXPECT_EQ(State(load, SettingId::RepeatInterval), CLoadSettingsDlg::kChanged);
+            EXPECT_EQ(load.GetDlgItemText(IDC_LOAD_NOTE), "The load stopped. 1 settings applied.");
             ClickButton(load, IDCANCEL);
         });
-        LoadFile(dlg, "prsv on\nBind Scale 9105\nRept 2500\nmode client\n# end\n");
+        LoadFile(dlg,
+                 "prsv on\n" + std::string(GetParam().file) + "Rept 2500\nmode client\n# end\n");
         EXPECT_EQ(LoadWindowRuns(), 1);
         const std::vector<std::string> boxes = TakeMessageBoxes();
         ASSERT_GE(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0], "The appliance refused \"Bind Scale 9105\" (Registered Bluetooth "
-                            "Devices). The entries it released were registered again.\n"
-                            "Applied before it: Do not disconnect TCP socket.");
+        EXPECT_EQ(boxes[0], "The appliance refused " + std::string(GetParam().message) +
+                                "\nApplied before it: Do not disconnect TCP socket.");
     });
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Load, TableStops,
+    ::testing::Values(
+        TableStop{"Registration",
+                  "0||Printer|9101\r\n+OK\r\n",
+                  "Bind Scale 9105\n",
+                  "Bind Scale 9105\r\n",
+                  {"Rele 9101\r\n", "Bind Scale 9105\r\n", "Bind Printer 9101\r\n"},
+                  "\"Bind Scale 9105\" (Registered Bluetooth Devices). The entries it released "
+                  "were registered again. Of this table Velmora42 took: \"Rele 9101\"."},
+        TableStop{"ReleasePartway",
+                  "0||Printer|9101\r\n1||Scale|9105\r\n+OK\r\n",
+                  "Bind Other 9110\n",
+                  "Rele 9105\r\n",
+                  {"Rele 9101\r\n", "Rele 9105\r\n", "Bind Printer 9101\r\n"},
+                  "\"Rele 9105\" (Registered Bluetooth Devices). The entries it released were "
+                  "registered again. Of this table Velmora42 took: \"Rele 9101\"."},
+        TableStop{"RegistrationAfterOthers",
+                  "0||Printer|9101\r\n+OK\r\n",
+                  "Bind Printer 9101\nBind Scale 9105\nBind Other 9110\n",
+                  "Bind Other 9110\r\n",
+                  {"Bind Scale 9105\r\n", "Bind Other 9110\r\n"},
+                  "\"Bind Other 9110\" (Registered Bluetooth Devices). Of this table Velmora42 "
+                  "took: \"Bind Scale 9105\"."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LoadSettingsDlgTest, ATimeOutStopsTheLoadNamingTheLineAndReplacesTheConnection) {
     replies["Rept 2500\r\n"] = "";
@@ -179,7 +218,26 @@ TEST_F(LoadSettingsDlgTest, ATimeOutStopsTheLoadNamingTheLineAndReplacesTheConne
     });
 }
 
-TEST_F(LoadSettingsDlgTest, WhileABluetoothConnectionIsUpTheModeIsLeftAlone) {
+TEST_F(LoadSettingsDlgTest, ThePagesOfTheLoadedSettingsReadThemAgain) {
+    Run([&](CManagerDlg& dlg) {
+        backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
+            TakeSent();
+            ClickButton(load, IDOK);
+            const std::vector<std::string> sent = TakeSent();
+            // Once to read back, once by the Neighborhoods page.
+            EXPECT_EQ(std::count(sent.begin(), sent.end(), "pinq\r\n"), 2);
+            ClickButton(load, IDCANCEL);
+        });
+        LoadFile(dlg, "pinq on 20 5 0x9E8B33\n# end\n");
+    });
+}
+
+class ConnectionUp : public LoadSettingsDlgTest,
+                     public ::testing::WithParamInterface<const char*> {};
+
+// "List" is asked whether "help" announces it or not, as the Connections page asks it.
+TEST_P(ConnectionUp, LeavesTheModeAlone) {
+    replies["help\r\n"] = GetParam();
     replies["List\r\n"] = "0|0|9101|00:0B:CE:77:00:01|Scale|10|20|230|-1\r\n+OK\r\n";
     Run([&](CManagerDlg& dlg) {
         backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
@@ -196,6 +254,74 @@ TEST_F(LoadSettingsDlgTest, WhileABluetoothConnectionIsUpTheModeIsLeftAlone) {
         EXPECT_EQ(LoadWindowRuns(), 1);
     });
 }
+
+INSTANTIATE_TEST_SUITE_P(Load, ConnectionUp,
+                         ::testing::Values("+OK PRSV LIST MODE VER\r\n", "+OK PRSV MODE VER\r\n"));
+
+class ConnectionTimeout : public LoadSettingsDlgTest, public ::testing::WithParamInterface<bool> {};
+
+// Whether the listing falls silent before the window opens or on "Load", nothing is sent,
+// and the time-out is reported and replaces the connection.
+TEST_P(ConnectionTimeout, StopsTheLoadAndReconnects) {
+    const bool inTheWindow = GetParam();
+    if (!inTheWindow)
+        replies["List\r\n"] = "";
+    Run([&](CManagerDlg& dlg) {
+        backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
+            replies["List\r\n"] = "";
+            TakeSent();
+            ClickButton(load, IDOK);
+            EXPECT_EQ(TakeSent(), std::vector<std::string>{"List\r\n"});
+            EXPECT_EQ(load.GetDlgItemText(IDC_LOAD_NOTE), "The load stopped.");
+            ClickButton(load, IDCANCEL);
+        });
+        LoadFile(dlg, "prsv on\nmode client\n# end\n");
+        EXPECT_EQ(LoadWindowRuns(), inTheWindow ? 1 : 0);
+        EXPECT_EQ(TakeMessageBoxes(),
+                  std::vector<std::string>{"Reading the Bluetooth connections is timeout. Check "
+                                           "Velmora42 and Try again.\nNothing was sent."});
+        backend.Pump();
+        EXPECT_EQ(SearchRuns(), 2);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Load, ConnectionTimeout, ::testing::Bool());
+
+struct ModeOffer {
+    const char* name;
+    int firmware;
+    const char* model;
+    const char* mode;
+    const char* state;
+};
+
+class ModeOffers : public LoadSettingsDlgTest, public ::testing::WithParamInterface<ModeOffer> {};
+
+TEST_P(ModeOffers, AreTheOnesTheOperationModePageOffers) {
+    Run([&](CManagerDlg& dlg) {
+        dlg.m_nFirmwareVersion = GetParam().firmware;
+        dlg.m_searchDlg.m_strModelCode = GetParam().model;
+        backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
+            const bool offered = std::string(GetParam().state) == CLoadSettingsDlg::kChanged;
+            EXPECT_EQ(State(load, SettingId::Mode), GetParam().state);
+            EXPECT_EQ(Choosable(load, SettingId::Mode), offered);
+            EXPECT_EQ(Checked(load, SettingId::Mode), offered ? 1 : 0);
+            ClickButton(load, IDCANCEL);
+        });
+        LoadFile(dlg, "mode " + std::string(GetParam().mode) + "\n# end\n");
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Load, ModeOffers,
+    ::testing::Values(
+        ModeOffer{"HubBefore17", 0x106, "100", "hub", "firmware < 1.7"},
+        ModeOffer{"RepeaterBefore17", 0x106, "100", "repeater", "firmware < 1.7"},
+        ModeOffer{"HubFrom17", 0x107, "100", "hub", CLoadSettingsDlg::kChanged},
+        ModeOffer{"ClientBefore17", 0x106, "101", "client", CLoadSettingsDlg::kChanged},
+        ModeOffer{"Rs232OnModel101", 0x107, "101", "rs232", "no RS232 port"},
+        ModeOffer{"Rs232OnModel100", 0x106, "100", "rs232", CLoadSettingsDlg::kChanged}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LoadSettingsDlgTest, AFileWithAnErrorIsReportedByLineAndNothingIsSent) {
     Run([&](CManagerDlg& dlg) {
@@ -239,6 +365,11 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveStop{"ImperfectListing", "Bind\r\n", "0||Printer|9101",
                                "Reading Registered Bluetooth Devices is Failed. Try again\n"
                                "Nothing was saved."},
+                      // A file holding both would not load again.
+                      SaveStop{"TwoRegistrationsOnOnePort", "Bind\r\n",
+                               "0||Printer|9101\r\n1||Scale|9101\r\n+OK\r\n",
+                               "Reading Registered Bluetooth Devices is Failed. Try again\n"
+                               "Nothing was saved."},
                       SaveStop{"ValueNoDialogSends", "BTName\r\n", "+OK \r\n",
                                "Reading Velmora42 Name is Failed. Try again\n"
                                "Nothing was saved."},
@@ -261,7 +392,8 @@ TEST_F(LoadSettingsDlgTest, SaveWritesWhatTheQueriesGave) {
     const std::string text{std::istreambuf_iterator<char>(file), {}};
     for (const char* line :
          {"\nPort 9100\nprsv off\n# KeepAlive Timeout: left out, the appliance does not announce "
-          "\"kato\".\nBind Printer 9101\nServ 192.168.0.10:9200\nRept 3000\nPsist on\n",
+          "\"kato\".\nBind Printer 9101\nServ 192.168.0.10:9200\n# Server Table: none\nRept 3000\n"
+          "Psist on\n",
           "\nstation 00:0B:CE:01:02:03\nrs232 115200 8N1 hardware\nBTName Velmora42-1\n"
           "Maxdt 7\nLinkto 25\nSecu low\nPair on\nScan Inquiry page\npinq off\nmode server\n"
           "# end\n"})

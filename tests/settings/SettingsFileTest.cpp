@@ -68,9 +68,19 @@ TEST(SettingsFile, CommentsBlankLinesAndCrLfAreAllowed) {
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(Entry(result.values, SettingId::DataPort).lines, std::vector<std::string>{"Port 80"});
     EXPECT_FALSE(Entry(result.values, SettingId::Mode).present);
-    // An empty table in a file is an empty table: a load releases every entry.
-    EXPECT_TRUE(Entry(result.values, SettingId::Registrations).present);
-    EXPECT_TRUE(Entry(result.values, SettingId::Registrations).lines.empty());
+    // A table the file neither lists nor gives as empty is not in it: a load leaves it alone.
+    EXPECT_FALSE(Entry(result.values, SettingId::Registrations).present);
+}
+
+TEST(SettingsFile, AnEmptyTableIsInTheFileOnlyByItsNoneLine) {
+    CSettingValues values;
+    values[static_cast<size_t>(SettingIndex(SettingId::Registrations))].present = true;
+    const std::string text = WriteSettingsFile({}, values);
+    EXPECT_NE(text.find("\n# Registered Bluetooth Devices: none\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\n# Server Table: left out"), std::string::npos) << text;
+    const CSettingsFileResult result = ReadSettingsFile(text);
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(result.values, values);
 }
 
 struct BadFile {
@@ -119,6 +129,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Twice", "Secu low\nSecu high\n# end\n", "Line 2: \"Security\" is given twice."},
         BadFile{"SameEntryTwice", "Bind x 1\nBind x 1\n# end\n",
                 "Line 2: the same entry is given twice."},
+        BadFile{"SameAddressTwice", "Bind 00:0B:CE:01:02:03 1\nBind 00:0B:CE:01:02:03 2\n# end\n",
+                "Line 2: \"Registered Bluetooth Devices\": Same BDADDR is exist."},
+        BadFile{"SameNameTwice", "Bind Printer A 1\nBind Printer A 2\n# end\n",
+                "Line 2: \"Registered Bluetooth Devices\": Same Name is exist."},
+        BadFile{"SamePortTwice", "Bind x 1\nBind y 1\n# end\n",
+                "Line 2: \"Registered Bluetooth Devices\": Same Port Number is exist."},
+        BadFile{"SameServerTwice", "Serv 10.0.0.1:1 x\nServ 10.0.0.2:1 x\n# end\n",
+                "Line 2: \"Server Table\": Same Name is exist."},
+        BadFile{"SameServerPortTwice", "Serv 10.0.0.1:1 x\nServ 10.0.0.1:1 y\n# end\n",
+                "Line 2: \"Server Table\": Same Server Port Number is exist."},
+        BadFile{"EmptyTableWithEntries", "# Registered Bluetooth Devices: none\nBind x 1\n# end\n",
+                "Line 2: \"Registered Bluetooth Devices\" is given twice."},
         BadFile{"ModeNotLast", "mode server\nPort 9100\n# end\n",
                 "Line 2: \"Default Data Port\" stands after a setting a load applies later."},
         BadFile{"TruncatedInsideALine", "Port 9100\nBind 00:0B:CE:01",
@@ -146,20 +168,20 @@ TEST_P(SetLineChecks, FollowTheDialogs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, SetLineChecks,
-    ::testing::Values(LineCase{"Port 9999", true}, LineCase{"Port 9a", false},
-                      LineCase{"Port ", false}, LineCase{"prsv maybe", false},
-                      LineCase{"Bind Printer 9101", true}, LineCase{"Bind 9101", false},
-                      LineCase{"Bind  9101", false}, LineCase{"Serv 10.0.0.1:1 Scale", true},
-                      LineCase{"Serv 10.0.0.1 Scale", false}, LineCase{"Serv 10.0.0:1", false},
-                      LineCase{"Rept 100", true}, LineCase{"Vertex 9300 7", true},
-                      LineCase{"Vertex 9300 17", false}, LineCase{"Vertex 9300  7", false},
-                      LineCase{"rs232 9600 7E2 xonoff", true},
-                      LineCase{"rs232 9600 7X2 xonoff", false}, LineCase{"Scan Inquiry", true},
-                      LineCase{"Scan inquiry", false}, LineCase{"pinq off", true},
-                      LineCase{"pinq on 10 5 0x9E8B00", true},
-                      LineCase{"pinq on 10 5 0x123456", false}, LineCase{"mode hub", true},
-                      LineCase{"mode Server", false}, LineCase{"BTName  lead", false},
-                      LineCase{"Maxdt 1000", false}),
+    ::testing::Values(
+        LineCase{"Port 9999", true}, LineCase{"Port 9a", false}, LineCase{"Port ", false},
+        LineCase{"prsv maybe", false}, LineCase{"Bind Printer 9101", true},
+        LineCase{"Bind Printer 19101", false}, LineCase{"Serv 10.0.0.1:19200", true},
+        LineCase{"Serv 10.0.0.1:19200 Scale", false}, LineCase{"Bind 9101", false},
+        LineCase{"Bind  9101", false}, LineCase{"Serv 10.0.0.1:1 Scale", true},
+        LineCase{"Serv 10.0.0.1 Scale", false}, LineCase{"Serv 10.0.0:1", false},
+        LineCase{"Rept 100", true}, LineCase{"Vertex 9300 7", true},
+        LineCase{"Vertex 9300 17", false}, LineCase{"Vertex 9300  7", false},
+        LineCase{"rs232 9600 7E2 xonoff", true}, LineCase{"rs232 9600 7X2 xonoff", false},
+        LineCase{"Scan Inquiry", true}, LineCase{"Scan inquiry", false}, LineCase{"pinq off", true},
+        LineCase{"pinq on 10 5 0x9E8B00", true}, LineCase{"pinq on 10 5 0x123456", false},
+        LineCase{"mode hub", true}, LineCase{"mode Server", false}, LineCase{"BTName  lead", false},
+        LineCase{"Maxdt 1000", false}),
     [](const auto& info) {
         std::string name = std::to_string(info.index) + "_";
         for (char c : std::string(info.param.line))
