@@ -40,20 +40,10 @@ public:
 
     // Runs `script` in an opened Server Mode or Client Mode dialog.
     void InServerMode(const CTestBackend::Script& script) {
-        CServerModeDlg server;
-        backend.OnNextModal(IDD_SERVER_MODE, [&](CDialog& d) {
-            script(d);
-            d.OnClose();
-        });
-        server.DoModal();
+        RunDialogOnce<CServerModeDlg>(backend, IDD_SERVER_MODE, script);
     }
     void InClientMode(const CTestBackend::Script& script) {
-        CClientModeDlg client;
-        backend.OnNextModal(IDD_CLIENT_MODE, [&](CDialog& d) {
-            script(d);
-            ClickButton(d, IDC_CLIENT_CANCEL);
-        });
-        client.DoModal();
+        RunDialogOnce<CClientModeDlg>(backend, IDD_CLIENT_MODE, script);
     }
     // Adds the typed address through the Add dialog opened from `server` or `client`; returns
     // what its address field showed.

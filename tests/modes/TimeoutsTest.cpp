@@ -53,14 +53,7 @@ protected:
 
     // Runs `script` on the Server Mode dialog, which it then closes.
     std::function<void(CManagerDlg&)> InServerMode(Script script) {
-        return [this, script](CManagerDlg&) {
-            CServerModeDlg dialog;
-            backend.OnNextModal(IDD_SERVER_MODE, [script](CDialog& d) {
-                script(d);
-                d.OnClose();
-            });
-            dialog.DoModal();
-        };
+        return InDialog<CServerModeDlg>(IDD_SERVER_MODE, std::move(script));
     }
     // Runs `script` on the page's Client Mode dialog (the appliance is in Client mode), which
     // it then cancels unless the script ended it.
@@ -78,12 +71,7 @@ protected:
     template <class Dialog>
     std::function<void(CManagerDlg&)> InDialog(int resourceId, Script script) {
         return [this, resourceId, script](CManagerDlg&) {
-            Dialog dialog;
-            backend.OnNextModal(resourceId, [script](CDialog& d) {
-                script(d);
-                EndIfOpen(d);
-            });
-            dialog.DoModal();
+            RunDialogOnce<Dialog>(backend, resourceId, script);
         };
     }
     // Chooses mode `radio` on the Operation Mode page and applies it.

@@ -83,5 +83,18 @@ protected:
     std::size_t target = 0;
 };
 
+// One modal run of a dialog of class `TDialog` (resource `resourceId`) with `script` acting
+// on it; a dialog the script left open is closed.
+template <class TDialog>
+void RunDialogOnce(CTestBackend& backend, int resourceId, const CTestBackend::Script& script) {
+    TDialog dialog;
+    backend.OnNextModal(resourceId, [&](CDialog& d) {
+        script(d);
+        if (!d.IsEnded())
+            d.OnClose();
+    });
+    dialog.DoModal();
+}
+
 // Everything the Information page shows from discovery, for appliance `state`.
 void FillRecordFrom(const sim::ApplianceState& state, CSearchDlg& search);
