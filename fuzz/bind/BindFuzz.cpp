@@ -3,7 +3,7 @@
 // the first "|", a line without "|" shown whole as the row's name, and cells that together
 // are no longer than the reply.
 
-#include "modes/BindListing.h"
+#include "appliance/BindListing.h"
 
 #include <cstdint>
 #include <cstdlib>

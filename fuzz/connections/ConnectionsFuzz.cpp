@@ -2,7 +2,7 @@
 // for any input: no row field spans a line end, every status is one of the three images, and
 // a listing closed by "+OK" has that line in the reply.
 
-#include "pages/ConnectionListing.h"
+#include "appliance/ConnectionListing.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // input: the access code is one of the two entries, no word or cell spans a blank or line end
 // where it must not, no cell holds "+OK", and there is at most one row per line end.
 
-#include "pages/NeighbourListing.h"
+#include "appliance/NeighbourListing.h"
 
 #include <cstdint>
 #include <cstdlib>

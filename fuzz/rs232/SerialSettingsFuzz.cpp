@@ -2,7 +2,7 @@
 // it gives, checking what must hold for any input: no field reaches into a line end, the
 // parity and stop bits are a name or the one character read, and a command is one line.
 
-#include "modes/SerialSettings.h"
+#include "appliance/SerialSettings.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // hold for any input: no field carries a line end, octets stay within 0 to 255, and the walk
 // that stops at the host line reads a prefix of the walk over the whole reply.
 
-#include "modes/ServListing.h"
+#include "appliance/ServListing.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,8 +4,8 @@
 // such as an address with the reply's line end in it, which Save refuses) go through the
 // file and come back the same.
 
-#include "settings/ApplianceSettings.h"
-#include "settings/SettingsFile.h"
+#include "appliance/ApplianceSettings.h"
+#include "appliance/SettingsFile.h"
 
 #include <cstdint>
 #include <cstdlib>

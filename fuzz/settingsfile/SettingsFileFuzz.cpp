@@ -3,7 +3,7 @@
 // is a set command the program would send by itself, which the writer turns back into a
 // file that reads the same.
 
-#include "settings/SettingsFile.h"
+#include "appliance/SettingsFile.h"
 
 #include <cstdint>
 #include <cstdlib>

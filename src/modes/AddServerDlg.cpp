@@ -3,7 +3,7 @@
 #include "modes/AddressField.h"
 #include "modes/ClientModeDlg.h"
 #include "modes/DeviceTable.h"
-#include "modes/DottedAddress.h"
+#include "modes/IpAddressFields.h"
 #include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
 #include "ui/IpAddressCtrl.h"

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "appliance/FieldLimits.h"
 #include "controls/MaskedEdit.h"
 #include "ui/Dialog.h"
 
@@ -25,7 +26,7 @@ enum : int {
 class CAddServerDlg : public CDialog {
 public:
     // The digits the server port field takes; the Modify Server dialog takes as many.
-    static constexpr int kPortLimit = 4;
+    static constexpr int kPortLimit = kServerPortDigits;
 
     // `table` is the Client Mode dialog that opened this one; it outlives the run.
     explicit CAddServerDlg(const CClientModeDlg& table);

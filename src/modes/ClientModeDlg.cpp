@@ -1,10 +1,11 @@
 #include "modes/ClientModeDlg.h"
 
+#include "appliance/ModeReplies.h"
+#include "appliance/ServListing.h"
 #include "modes/AddServerDlg.h"
 #include "modes/DeviceTable.h"
-#include "modes/ModeReplies.h"
+#include "modes/IpAddressFields.h"
 #include "modes/ModifyServerDlg.h"
-#include "modes/ServListing.h"
 #include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
 #include "ui/IpAddressCtrl.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "modes/DottedAddress.h"
+#include "modes/IpAddressFields.h"
 #include "ui/Dialog.h"
 
 class CIpAddressCtrl;

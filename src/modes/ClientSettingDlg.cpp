@@ -1,7 +1,8 @@
 #include "modes/ClientSettingDlg.h"
 
+#include "appliance/ServListing.h"
 #include "modes/DeviceTable.h"
-#include "modes/ServListing.h"
+#include "modes/IpAddressFields.h"
 #include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
 #include "ui/IpAddressCtrl.h"

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "appliance/FieldLimits.h"
 #include "ui/Dialog.h"
 
 class CIpAddressCtrl;
@@ -19,7 +20,7 @@ enum : int {
 class CClientSettingDlg : public CDialog {
 public:
     // The digits the host port field takes.
-    static constexpr int kPortLimit = 5;
+    static constexpr int kPortLimit = kHostPortDigits;
 
     CClientSettingDlg();
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "appliance/TableEntry.h"
+
 class CDialog;
 class CListViewCtrl;
 
@@ -13,22 +15,6 @@ class CListViewCtrl;
 // on the UI thread.
 
 enum : int { kTableIndexColumn, kTableNameColumn, kTableValueColumn, kTableColumnCount };
-
-// One entry as a listing line of the appliance gives it.
-struct CTableEntry {
-    std::string index;
-    std::string name;
-    std::string value;
-};
-
-// Splits a listing line written "index||name|value" or "index|name||value". A line without any
-// "|" gives an entry with the whole line as its name, so that both tables show it; any other
-// missing separator leaves the rest of the line to the field before it and the fields after
-// it empty. Any line gives an entry.
-CTableEntry SplitTableLine(std::string_view line);
-
-// True when the reply without its line end is exactly "+OK", as set commands are answered.
-bool IsAccepted(std::string_view reply);
 
 // Inserts the three left-aligned columns with their headers; the index column has width 0.
 void InsertTableColumns(CListViewCtrl& list, std::string_view nameHeader, int nameWidth,

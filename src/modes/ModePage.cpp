@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "modes/ModeReplies.h"
+#include "appliance/ModeReplies.h"
 #include "modes/RepeaterModeDlg.h"
 #include "modes/SerialHubModeDlg.h"
 #include "modes/SerialPortDlg.h"

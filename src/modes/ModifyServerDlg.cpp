@@ -3,7 +3,7 @@
 #include "modes/AddServerDlg.h"
 #include "modes/ClientModeDlg.h"
 #include "modes/DeviceTable.h"
-#include "modes/DottedAddress.h"
+#include "modes/IpAddressFields.h"
 #include "ui/DataExchange.h"
 #include "ui/IpAddressCtrl.h"
 #include "ui/ListViewCtrl.h"

@@ -1,7 +1,7 @@
 #include "modes/RepeaterModeDlg.h"
 
+#include "appliance/ModeReplies.h"
 #include "modes/AddressField.h"
-#include "modes/ModeReplies.h"
 #include "session/ManagerWindow.h"
 #include "ui/Text.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "modes/SerialSettings.h"
+#include "appliance/SerialSettings.h"
 #include "ui/Dialog.h"
 
 enum : int {

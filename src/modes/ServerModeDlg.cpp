@@ -1,9 +1,9 @@
 #include "modes/ServerModeDlg.h"
 
+#include "appliance/BindListing.h"
+#include "appliance/ModeReplies.h"
 #include "modes/AddDeviceDlg.h"
-#include "modes/BindListing.h"
 #include "modes/DeviceTable.h"
-#include "modes/ModeReplies.h"
 #include "modes/ModifyDeviceDlg.h"
 #include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"

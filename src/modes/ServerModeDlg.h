@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "appliance/FieldLimits.h"
 #include "ui/Dialog.h"
 #include "ui/ListViewCtrl.h"
 
@@ -24,7 +25,7 @@ enum : int {
 // ends it and sends nothing. UI thread; every exchange with the appliance blocks it.
 class CServerModeDlg : public CDialog {
 public:
-    static constexpr int kPortLimit = 4;
+    static constexpr int kPortLimit = kDataPortDigits;
 
     CServerModeDlg();
 

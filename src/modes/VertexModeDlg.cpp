@@ -1,6 +1,6 @@
 #include "modes/VertexModeDlg.h"
 
-#include "modes/ModeReplies.h"
+#include "appliance/ModeReplies.h"
 #include "session/ManagerWindow.h"
 #include "ui/DataExchange.h"
 #include "ui/Text.h"

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "appliance/FieldLimits.h"
 #include "ui/Dialog.h"
 
 enum : int {
@@ -18,7 +19,7 @@ enum : int {
 // from one opening to the next. Every exchange blocks the UI thread (time-out 0).
 class CVertexModeDlg : public CDialog {
 public:
-    static constexpr int kPortLimit = 4;
+    static constexpr int kPortLimit = kVertexPortDigits;
     static constexpr const char* kInitialMaxConnections = "1";
 
     CVertexModeDlg();

@@ -1,6 +1,6 @@
 #include "pages/BluetoothPage.h"
 
-#include "pages/BluetoothReplies.h"
+#include "appliance/BluetoothReplies.h"
 
 #include "session/ManagerWindow.h"
 #include "ui/ComboBoxCtrl.h"

@@ -1,6 +1,6 @@
 #include "pages/ConnectionsPage.h"
 
-#include "pages/ConnectionListing.h"
+#include "appliance/ConnectionListing.h"
 #include "session/ManagerWindow.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/Text.h"

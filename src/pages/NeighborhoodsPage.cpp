@@ -1,6 +1,6 @@
 #include "pages/NeighborhoodsPage.h"
 
-#include "pages/NeighbourListing.h"
+#include "appliance/NeighbourListing.h"
 #include "session/ManagerWindow.h"
 #include "ui/ComboBoxCtrl.h"
 #include "ui/DataExchange.h"

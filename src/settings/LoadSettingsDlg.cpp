@@ -1,12 +1,13 @@
 #include "settings/LoadSettingsDlg.h"
 
+#include "appliance/ApplianceSettings.h"
+#include "appliance/ModeReplies.h"
+#include "appliance/SettingsLoad.h"
 #include "modes/ModePage.h"
-#include "modes/ModeReplies.h"
 #include "pages/BluetoothPage.h"
 #include "pages/NeighborhoodsPage.h"
+#include "session/ManagerExchange.h"
 #include "session/ManagerWindow.h"
-#include "settings/ApplianceSettings.h"
-#include "settings/SettingsLoad.h"
 #include "ui/ButtonCtrl.h"
 #include "ui/Text.h"
 
@@ -150,9 +151,10 @@ void CLoadSettingsDlg::OnOK() {
         return;
     }
     CManagerWindow& main = GetManagerWindow();
+    CManagerExchange appliance(main);
     // The connection may have come up since the window opened.
     const ConnectionCheck connections =
-        chosen.back() == SettingId::Mode ? CheckConnections(main) : ConnectionCheck::None;
+        chosen.back() == SettingId::Mode ? CheckConnections(appliance) : ConnectionCheck::None;
     if (connections == ConnectionCheck::TimedOut) {
         SetDlgItemText(IDC_LOAD_NOTE, "The load stopped.");
         main.ReportAndReconnect(*this, std::string(kConnectionTimeout) + "\nNothing was sent.");
@@ -168,7 +170,7 @@ void CLoadSettingsDlg::OnOK() {
     GetDlgItem(IDOK)->EnableWindow(false);
 
     const CApplyResult applied =
-        ApplySettings(main, m_now, m_file, chosen, [&](std::string_view line) {
+        ApplySettings(appliance, m_now, m_file, chosen, [&](std::string_view line) {
             SetDlgItemText(IDC_LOAD_NOTE, "Sending " + std::string(line) + " ...");
         });
     if (!applied.ok()) {
@@ -179,9 +181,10 @@ void CLoadSettingsDlg::OnOK() {
         }
         MessageBox(applied.failure);
     }
-    const CReadSettingsResult readBack = ReadApplianceSettings(main, [&](const CSettingInfo& info) {
-        SetDlgItemText(IDC_LOAD_NOTE, "Reading back " + std::string(info.label) + " ...");
-    });
+    const CReadSettingsResult readBack =
+        ReadApplianceSettings(appliance, [&](const CSettingInfo& info) {
+            SetDlgItemText(IDC_LOAD_NOTE, "Reading back " + std::string(info.label) + " ...");
+        });
     if (!readBack.ok()) {
         SetDlgItemText(IDC_LOAD_NOTE, "The settings could not be read back.");
         if (readBack.timedOut)

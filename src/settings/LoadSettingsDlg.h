@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/SettingCatalogue.h"
+#include "appliance/SettingCatalogue.h"
 #include "ui/Dialog.h"
 
 enum : int {

@@ -4,12 +4,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "appliance/ApplianceSettings.h"
+#include "appliance/SettingsFile.h"
+#include "appliance/SettingsLoad.h"
 #include "pages/InformationPage.h"
+#include "session/ManagerExchange.h"
 #include "session/ManagerWindow.h"
-#include "settings/ApplianceSettings.h"
 #include "settings/LoadSettingsDlg.h"
-#include "settings/SettingsFile.h"
-#include "settings/SettingsLoad.h"
 #include "settings/SettingsProgressDlg.h"
 #include "ui/Application.h"
 #include "ui/Text.h"
@@ -31,8 +32,9 @@ std::string Now(const char* format) {
 CReadSettingsResult ReadWithProgress() {
     CSettingsProgressDlg progress;
     progress.Create();
+    CManagerExchange appliance(GetManagerWindow());
     const CReadSettingsResult read =
-        ReadApplianceSettings(GetManagerWindow(), [&](const CSettingInfo& info) {
+        ReadApplianceSettings(appliance, [&](const CSettingInfo& info) {
             progress.SetText(std::string(info.label) + " ...");
         });
     progress.DestroyWindow();
@@ -131,8 +133,9 @@ void LoadSettings(CDialog& owner) {
     const CSettingEntry& fileMode = file.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
     const bool modeChanges =
         nowMode.present && fileMode.present && !SameSetting(SettingId::Mode, nowMode, fileMode);
+    CManagerExchange appliance(GetManagerWindow());
     const ConnectionCheck connections =
-        modeChanges ? CheckConnections(GetManagerWindow()) : ConnectionCheck::None;
+        modeChanges ? CheckConnections(appliance) : ConnectionCheck::None;
     if (connections == ConnectionCheck::TimedOut) {
         GetManagerWindow().ReportAndReconnect(owner, std::string(kConnectionTimeout) +
                                                          "\nNothing was sent.");

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "../pages/ApplianceFixtures.h"
+#include "appliance/BindListing.h"
 #include "modes/AddDeviceDlg.h"
-#include "modes/BindListing.h"
 #include "modes/ModifyDeviceDlg.h"
 #include "modes/ServerModeDlg.h"
 #include "ui/ButtonCtrl.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ApplianceFixtures.h"
+#include "appliance/ConnectionListing.h"
 #include "modes/ModePage.h"
 #include "pages/BluetoothPage.h"
-#include "pages/ConnectionListing.h"
 #include "pages/ConnectionsPage.h"
 #include "session/ManagerWindow.h"
 #include "ui/ListViewCtrl.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ApplianceFixtures.h"
+#include "appliance/NeighbourListing.h"
 #include "pages/NeighborhoodsPage.h"
-#include "pages/NeighbourListing.h"
 #include "ui/ComboBoxCtrl.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"

@@ -9,6 +9,7 @@
 #include "ScreenshotHarness.h"
 #include "app/AboutDlg.h"
 #include "app/ManagerDlg.h"
+#include "appliance/ApplianceSettings.h"
 #include "modes/AddDeviceDlg.h"
 #include "modes/AddServerDlg.h"
 #include "modes/ClientModeDlg.h"
@@ -22,8 +23,8 @@
 #include "modes/ServerModeDlg.h"
 #include "modes/VertexModeDlg.h"
 #include "session/LoginDlg.h"
+#include "session/ManagerExchange.h"
 #include "session/ManagerWindow.h"
-#include "settings/ApplianceSettings.h"
 #include "settings/LoadSettingsDlg.h"
 #include "settings/SettingsProgressDlg.h"
 #include "sim/Simulator.h"
@@ -111,7 +112,8 @@ protected:
     // The load window with what the appliance holds against a file from another appliance,
     // and the progress window Save shows.
     void ShootSettingsWindows() {
-        const CReadSettingsResult read = ReadApplianceSettings(GetManagerWindow());
+        CManagerExchange exchange(GetManagerWindow());
+        const CReadSettingsResult read = ReadApplianceSettings(exchange);
         ASSERT_TRUE(read.ok()) << read.Message();
         CSettingValues file = read.values;
         auto set = [&](SettingId id, std::vector<std::string> lines) {

@@ -9,14 +9,15 @@
 #include <unistd.h>
 
 #include "../pages/ApplianceFixtures.h"
+#include "appliance/ApplianceSettings.h"
+#include "appliance/SettingsFile.h"
 #include "modes/AddDeviceDlg.h"
 #include "modes/ModePage.h"
 #include "modes/ServerModeDlg.h"
 #include "pages/BluetoothPage.h"
+#include "session/ManagerExchange.h"
 #include "session/ManagerWindow.h"
-#include "settings/ApplianceSettings.h"
 #include "settings/LoadSettingsDlg.h"
-#include "settings/SettingsFile.h"
 #include "ui/testing/Input.h"
 
 namespace {
@@ -138,7 +139,8 @@ TEST_F(SaveLoadOnSimulatorTest, ApplianceBAnswersWhatApplianceAAnsweredAfterTheL
         EXPECT_TRUE(shown);
         EXPECT_EQ(dlg.m_tabCtrl.ModePage().m_nMode, CModePage::kClient);
 
-        const CReadSettingsResult b = ReadApplianceSettings(GetManagerWindow());
+        CManagerExchange exchange(GetManagerWindow());
+        const CReadSettingsResult b = ReadApplianceSettings(exchange);
         ASSERT_TRUE(b.ok()) << b.Message();
         for (const CSettingInfo& info : SettingCatalogue()) {
             const auto& expected = saved[SettingIndex(info.id)];

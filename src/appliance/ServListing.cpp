@@ -1,4 +1,4 @@
-#include "modes/ServListing.h"
+#include "appliance/ServListing.h"
 
 #include "ui/Text.h"
 

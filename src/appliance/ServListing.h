@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "modes/DeviceTable.h"
-#include "modes/DottedAddress.h"
+#include "appliance/DottedAddress.h"
+#include "appliance/TableEntry.h"
 
 // The appliance's answer to "Serv": zero or more server lines, then the host line, each
 // ended by "\r\n". A server line holds index, BDADDR/Name and IP:Port, separated by one "||"

@@ -1,15 +1,15 @@
-#include "settings/ApplianceSettings.h"
+#include "appliance/ApplianceSettings.h"
 
 #include <algorithm>
 #include <map>
 
-#include "modes/BindListing.h"
-#include "modes/ModeReplies.h"
-#include "modes/SerialSettings.h"
-#include "modes/ServListing.h"
-#include "pages/BluetoothReplies.h"
-#include "pages/NeighbourListing.h"
-#include "session/ManagerWindow.h"
+#include "appliance/BindListing.h"
+#include "appliance/BluetoothReplies.h"
+#include "appliance/IApplianceExchange.h"
+#include "appliance/ModeReplies.h"
+#include "appliance/NeighbourListing.h"
+#include "appliance/SerialSettings.h"
+#include "appliance/ServListing.h"
 #include "ui/Text.h"
 
 namespace {
@@ -207,12 +207,13 @@ std::string CReadSettingsResult::Message() const {
     return "Reading " + failedSetting + " is Failed. Try again";
 }
 
-CReadSettingsResult ReadApplianceSettings(CManagerWindow& main, const ReadProgress& progress) {
+CReadSettingsResult ReadApplianceSettings(IApplianceExchange& appliance,
+                                          const ReadProgress& progress) {
     CReadSettingsResult result;
     // The host line and the server table come from one "Serv" listing.
     std::map<std::string_view, std::string> replies;
     for (const CSettingInfo& info : SettingCatalogue()) {
-        if (!main.IsCommandSupported(info.word))
+        if (!appliance.IsCommandSupported(info.word))
             continue;
         if (progress)
             progress(info);
@@ -220,7 +221,8 @@ CReadSettingsResult ReadApplianceSettings(CManagerWindow& main, const ReadProgre
         auto cached = replies.find(query);
         if (cached == replies.end())
             cached =
-                replies.emplace(query, main.SendCommand(query, SettingQueryTimeout(info.id))).first;
+                replies.emplace(query, appliance.SendCommand(query, SettingQueryTimeout(info.id)))
+                    .first;
         const std::string& reply = cached->second;
         const Lines lines = reply.empty() ? std::nullopt : SettingLinesFromReply(info.id, reply);
         // A value the file could not hold (the appliance reported something a dialog would

@@ -1,10 +1,10 @@
-#include "settings/SettingsLoad.h"
+#include "appliance/SettingsLoad.h"
 
 #include <algorithm>
 
-#include "modes/DeviceTable.h"
-#include "pages/ConnectionListing.h"
-#include "session/ManagerWindow.h"
+#include "appliance/ConnectionListing.h"
+#include "appliance/IApplianceExchange.h"
+#include "appliance/TableEntry.h"
 #include "ui/Text.h"
 
 namespace {
@@ -113,8 +113,8 @@ bool IsLoadReplyAccepted(SettingId id, std::string_view line, std::string_view r
     }
 }
 
-ConnectionCheck CheckConnections(CManagerWindow& main) {
-    const std::string reply = main.SendCommand("List\r\n", 1);
+ConnectionCheck CheckConnections(IApplianceExchange& appliance) {
+    const std::string reply = appliance.SendCommand("List\r\n", 1);
     if (reply.empty())
         return ConnectionCheck::TimedOut;
     if (Left(reply, 4) == "-ERR")
@@ -124,7 +124,7 @@ ConnectionCheck CheckConnections(CManagerWindow& main) {
                                                                          : ConnectionCheck::None;
 }
 
-CApplyResult ApplySettings(CManagerWindow& main, const CSettingValues& now,
+CApplyResult ApplySettings(IApplianceExchange& appliance, const CSettingValues& now,
                            const CSettingValues& file, const std::vector<SettingId>& chosen,
                            const ApplyProgress& progress) {
     CApplyResult result;
@@ -133,7 +133,7 @@ CApplyResult ApplySettings(CManagerWindow& main, const CSettingValues& now,
     auto send = [&](SettingId id, const std::string& line) {
         if (progress)
             progress(line);
-        return main.SendCommand(line + "\r\n", LoadTimeout(id, line));
+        return appliance.SendCommand(line + "\r\n", LoadTimeout(id, line));
     };
     auto stopped = [&](std::string failure) {
         result.failure = std::move(failure) + TakenList(taken) + "\n" + AppliedList(result.applied);

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/SettingCatalogue.h"
+#include "appliance/SettingCatalogue.h"
 
 // The settings file: plain text a person can read, diff and keep in version control. A
 // comment header ("#" lines), then one line per setting, each the exact set command that puts

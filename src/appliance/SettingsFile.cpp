@@ -1,4 +1,4 @@
-#include "settings/SettingsFile.h"
+#include "appliance/SettingsFile.h"
 
 namespace {
 

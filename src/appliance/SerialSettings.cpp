@@ -1,4 +1,4 @@
-#include "modes/SerialSettings.h"
+#include "appliance/SerialSettings.h"
 
 #include "ui/Text.h"
 

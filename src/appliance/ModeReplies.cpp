@@ -1,4 +1,4 @@
-#include "modes/ModeReplies.h"
+#include "appliance/ModeReplies.h"
 
 #include "ui/Text.h"
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/SettingCatalogue.h"
+#include "appliance/SettingCatalogue.h"
 
-class CManagerWindow;
+class IApplianceExchange;
 
 // Putting the settings of a file onto the appliance: what to send for each setting, how each
 // reply is judged (the rule of the page or dialog that sends the same command), and the
@@ -37,7 +37,7 @@ bool IsLoadReplyAccepted(SettingId id, std::string_view line, std::string_view r
 // not changed under a connection nobody saw; no reply is a time-out, which the caller reports
 // (kConnectionTimeout) and reconnects.
 enum class ConnectionCheck { None, Active, TimedOut };
-ConnectionCheck CheckConnections(CManagerWindow& main);
+ConnectionCheck CheckConnections(IApplianceExchange& appliance);
 inline constexpr std::string_view kConnectionTimeout =
     "Reading the Bluetooth connections is timeout. Check Velmora42 and Try again.";
 
@@ -58,6 +58,6 @@ using ApplyProgress = std::function<void(std::string_view line)>;
 // restore a replaced entry; the failure names the lines of the table the appliance took. Blocks the
 // UI thread for each exchange; after a time-out (`timedOut`) the caller reports it and asks for the
 // reconnection.
-CApplyResult ApplySettings(CManagerWindow& main, const CSettingValues& now,
+CApplyResult ApplySettings(IApplianceExchange& appliance, const CSettingValues& now,
                            const CSettingValues& file, const std::vector<SettingId>& chosen,
                            const ApplyProgress& progress = {});

@@ -1,12 +1,9 @@
-#include "settings/SettingCatalogue.h"
+#include "appliance/SettingCatalogue.h"
 
 #include <algorithm>
 
-#include "modes/AddServerDlg.h"
-#include "modes/ClientSettingDlg.h"
-#include "modes/ServerModeDlg.h"
-#include "modes/VertexModeDlg.h"
-#include "pages/NeighbourListing.h"
+#include "appliance/FieldLimits.h"
+#include "appliance/NeighbourListing.h"
 #include "ui/Text.h"
 
 namespace {
@@ -137,14 +134,14 @@ bool IsInquirySetting(std::string_view arguments) {
 bool IsRegistration(std::string_view arguments) {
     const size_t blank = arguments.rfind(' ');
     return blank != std::string_view::npos && IsDevice(arguments.substr(0, blank)) &&
-           IsDigits(arguments.substr(blank + 1), CServerModeDlg::kPortLimit);
+           IsDigits(arguments.substr(blank + 1), kDataPortDigits);
 }
 
 // "Serv <ip>:<port> <device>"
 bool IsServerEntry(std::string_view arguments) {
     const size_t blank = arguments.find(' ');
     return blank != std::string_view::npos &&
-           IsEndpoint(arguments.substr(0, blank), CAddServerDlg::kPortLimit) &&
+           IsEndpoint(arguments.substr(0, blank), kServerPortDigits) &&
            IsDevice(arguments.substr(blank + 1));
 }
 
@@ -178,7 +175,7 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
         bool (*accepts)(std::string_view);
     };
     static const Rule kRules[] = {
-        {S::DataPort, [](std::string_view a) { return IsDigits(a, CServerModeDlg::kPortLimit); }},
+        {S::DataPort, [](std::string_view a) { return IsDigits(a, kDataPortDigits); }},
         {S::NoDisconnect,
          [](std::string_view a) {
              return IsOneOf(a, {"on", "off"});
@@ -191,7 +188,7 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
                     words[2] == "3";
          }},
         {S::Registrations, IsRegistration},
-        {S::Host, [](std::string_view a) { return IsEndpoint(a, CClientSettingDlg::kPortLimit); }},
+        {S::Host, [](std::string_view a) { return IsEndpoint(a, kHostPortDigits); }},
         {S::Servers, IsServerEntry},
         {S::RepeatInterval, [](std::string_view a) { return IsDigits(a, 8); }},
         {S::Persist,
@@ -201,7 +198,7 @@ std::optional<SettingId> ClassifySetLine(std::string_view line) {
         {S::Vertex,
          [](std::string_view a) {
              const auto words = SplitBlanks(a);
-             return words.size() == 2 && IsDigits(words[0], CVertexModeDlg::kPortLimit) &&
+             return words.size() == 2 && IsDigits(words[0], kVertexPortDigits) &&
                     IsDigits(words[1], 1);
          }},
         {S::Station, IsBdAddress},

@@ -1,4 +1,4 @@
-#include "pages/BluetoothReplies.h"
+#include "appliance/BluetoothReplies.h"
 
 #include "ui/Text.h"
 

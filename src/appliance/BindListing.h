@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "modes/DeviceTable.h"
+#include "appliance/TableEntry.h"
 
 // The registrations the appliance lists in its reply to "Bind": one line per registration,
 // each ended by "\r\n" and split into index, BDADDR/Name and port, then a line "+OK".

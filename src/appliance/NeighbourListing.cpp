@@ -1,4 +1,4 @@
-#include "pages/NeighbourListing.h"
+#include "appliance/NeighbourListing.h"
 
 #include "ui/Text.h"
 

@@ -1,4 +1,4 @@
-#include "modes/BindListing.h"
+#include "appliance/BindListing.h"
 
 #include "ui/Text.h"
 

@@ -1,4 +1,4 @@
-#include "pages/ConnectionListing.h"
+#include "appliance/ConnectionListing.h"
 
 #include "ui/Text.h"
 

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "settings/SettingsFile.h"
+#include "appliance/SettingsFile.h"
 
 namespace {
 

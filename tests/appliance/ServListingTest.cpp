@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "modes/ServListing.h"
+#include "appliance/ServListing.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <functional>
 #include <string>
 
-#include "settings/SettingCatalogue.h"
+#include "appliance/SettingCatalogue.h"
 
-class CManagerWindow;
+class IApplianceExchange;
 
 // Reading every setting of the appliance with the queries the pages and mode dialogs send,
 // cut by their parsers. A setting whose command the appliance does not announce in "help"
@@ -26,9 +26,10 @@ struct CReadSettingsResult {
 // Called before each query with the setting about to be read.
 using ReadProgress = std::function<void(const CSettingInfo&)>;
 
-// Sends the queries in the catalogue's order through `main` and stops at the first that
+// Sends the queries in the catalogue's order through `appliance` and stops at the first that
 // fails; nothing read before it counts then. Blocks the UI thread for each exchange.
-CReadSettingsResult ReadApplianceSettings(CManagerWindow& main, const ReadProgress& progress = {});
+CReadSettingsResult ReadApplianceSettings(IApplianceExchange& appliance,
+                                          const ReadProgress& progress = {});
 
 // What the reply to a setting's query gives as set command lines; nothing when the reply is
 // not one its page or dialog takes. Pure; the reply is untrusted.
