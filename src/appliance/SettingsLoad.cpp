@@ -141,6 +141,8 @@ CApplyResult ApplySettings(IApplianceExchange& appliance, const CSettingValues& 
     };
     auto timedOut = [&](const std::string& line) {
         result.timedOut = true;
+        if (result.stopLine.empty())
+            result.stopLine = line;
         return stopped("Sending \"" + line + "\" is timeout. Check Velmora42 and Try again.");
     };
     for (const CSettingInfo& info : SettingCatalogue()) {
@@ -162,6 +164,7 @@ CApplyResult ApplySettings(IApplianceExchange& appliance, const CSettingValues& 
                             released.push_back(entry);
                 continue;
             }
+            result.stopLine = line;
             std::string failure =
                 "The appliance refused \"" + line + "\" (" + std::string(info.label) + ").";
             if (!released.empty()) {

@@ -45,6 +45,7 @@ struct CApplyResult {
     std::vector<SettingId> applied; // the settings whose every line was accepted, in order
     // Empty when every chosen setting was applied; otherwise what stopped the load.
     std::string failure;
+    std::string stopLine; // the line refused or left unanswered
     bool timedOut = false;
     bool ok() const { return failure.empty(); }
 };
