@@ -16,8 +16,8 @@ std::string_view ResultWord(TargetResult result) {
         return "login-refused";
     case TargetResult::Rebooted:
         return "rebooted";
-    case TargetResult::RebootRefused:
-        return "reboot-refused";
+    case TargetResult::RebootFailed:
+        return "reboot-failed";
     }
     return "";
 }

@@ -13,11 +13,11 @@ enum class TargetResult {
     Unreachable,  // no connection, or the appliance went silent at the greeting or login
     LoginRefused, // the appliance refused the user name or password
     Rebooted,     // the appliance accepted "Reboot"
-    RebootRefused // the appliance answered "Reboot" with anything but "+OK"
+    RebootFailed  // "Reboot" got no answer or one without "+OK"
 };
 
 // "applied", "unchanged", "would-apply", "stopped", "unreachable", "login-refused", "rebooted",
-// "reboot-refused".
+// "reboot-failed".
 std::string_view ResultWord(TargetResult result);
 // Whether a run that ended so counts as done (exit status 0 when all did).
 bool IsSuccess(TargetResult result);

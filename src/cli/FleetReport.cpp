@@ -32,6 +32,19 @@ std::vector<std::string> SettingNames(const CTargetOutcome& outcome) {
     return names;
 }
 
+nlohmann::ordered_json OutcomeJson(const CTargetOutcome& outcome) {
+    nlohmann::ordered_json changed = nlohmann::ordered_json::array();
+    for (const CSettingChange& change : outcome.changed)
+        changed.push_back({{"setting", change.setting}, {"from", change.from}, {"to", change.to}});
+    return {
+        {"address", outcome.address},           {"name", outcome.name},
+        {"result", ResultWord(outcome.result)}, {"changed", changed},
+        {"stopped_at", outcome.stopLine},       {"reason", outcome.reason},
+        {"backup", outcome.backupFile},         {"reads_back_otherwise", outcome.readBackOtherwise},
+        {"left_alone", outcome.leftAlone},
+    };
+}
+
 } // namespace
 
 std::string OutcomeLine(const CTargetOutcome& outcome) {
@@ -69,25 +82,12 @@ std::string FleetSummary(const std::vector<CTargetOutcome>& outcomes,
     return text;
 }
 
-nlohmann::json OutcomeJson(const CTargetOutcome& outcome) {
-    nlohmann::json changed = nlohmann::json::array();
-    for (const CSettingChange& change : outcome.changed)
-        changed.push_back({{"setting", change.setting}, {"from", change.from}, {"to", change.to}});
-    return {
-        {"address", outcome.address},           {"name", outcome.name},
-        {"result", ResultWord(outcome.result)}, {"changed", changed},
-        {"stopped_at", outcome.stopLine},       {"reason", outcome.reason},
-        {"backup", outcome.backupFile},         {"reads_back_otherwise", outcome.readBackOtherwise},
-        {"left_alone", outcome.leftAlone},
-    };
-}
-
 std::string FleetJson(const std::vector<CTargetOutcome>& outcomes) {
-    nlohmann::json all = nlohmann::json::array();
+    nlohmann::ordered_json all = nlohmann::ordered_json::array();
     for (const CTargetOutcome& outcome : outcomes)
         all.push_back(OutcomeJson(outcome));
     // Names and replies come from the appliances: bytes that are no UTF-8 show as U+FFFD.
-    return all.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    return all.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 int FleetExitStatus(const std::vector<CTargetOutcome>& outcomes) {

@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json_fwd.hpp>
-
 #include "cli/FleetOutcome.h"
 
 // What a fleet run prints of its outcomes: a line as each target ends, the summary at the
@@ -18,8 +16,8 @@ std::string OutcomeLine(const CTargetOutcome& outcome);
 std::string FleetSummary(const std::vector<CTargetOutcome>& outcomes,
                          const std::vector<TargetResult>& counted);
 
-nlohmann::json OutcomeJson(const CTargetOutcome& outcome);
-// The array of OutcomeJson, in the order of the targets, as printed text.
+// An array of one object per target, in the order of the targets, as printed text: address,
+// name, result, changed, stopped_at, reason, backup, reads_back_otherwise, left_alone.
 std::string FleetJson(const std::vector<CTargetOutcome>& outcomes);
 
 // 0 when every target ended in success, 1 otherwise.

@@ -115,7 +115,7 @@ CTargetOutcome LoadIntoAppliance(IApplianceExchange& appliance, const CSettingVa
         const std::string refusal =
             info.id == SettingId::Mode ? ModeRefusal(wanted.lines.front(), firmware.number) : "";
         if (info.id == SettingId::BtName && !choice.m_bWithName)
-            outcome.leftAlone.push_back(label + ": differs; sent only with --with-name");
+            outcome.leftAlone.push_back(label + ": sent only with --with-name");
         else if (!refusal.empty())
             outcome.leftAlone.push_back(label + ": " + refusal);
         else
@@ -129,8 +129,7 @@ CTargetOutcome LoadIntoAppliance(IApplianceExchange& appliance, const CSettingVa
         if (connections == ConnectionCheck::Active) {
             chosen.pop_back();
             outcome.leftAlone.push_back(std::string(SettingInfo(SettingId::Mode).label) +
-                                        ": A Bluetooth connection to Velmora42 is active: the "
-                                        "operation mode is left alone.");
+                                        ": a Bluetooth connection to Velmora42 is active");
         }
     }
     if (chosen.empty()) {

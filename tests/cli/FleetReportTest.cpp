@@ -43,7 +43,7 @@ TEST(FleetReportTest, ExitStatusIsZeroOnlyWhenEveryTargetSucceeded) {
         {{TargetResult::Rebooted}, 0},
         {{TargetResult::Applied, TargetResult::Stopped}, 1},
         {{TargetResult::LoginRefused}, 1},
-        {{TargetResult::RebootRefused, TargetResult::Rebooted}, 1},
+        {{TargetResult::RebootFailed, TargetResult::Rebooted}, 1},
     };
     for (const auto& c : cases) {
         std::vector<CTargetOutcome> outcomes;
