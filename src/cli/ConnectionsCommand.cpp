@@ -19,20 +19,21 @@ struct CConnectionsArguments {
     bool m_bJson = false;
 };
 
-// The status images' meaning, as words a script can compare.
+// The colours of the page's status images, as words a script can compare.
 const char* StatusWord(int status) {
     switch (status) {
     case kStatusGreen:
-        return "good";
+        return "green";
     case kStatusYellow:
-        return "weak";
+        return "yellow";
     default:
-        return "poor";
+        return "red";
     }
 }
 
-// The page's columns, in its order, with the header texts' blanks dropped.
-constexpr const char* kColumns[] = {"idx", "dev", "Port", "Addr", "Name", "Tx", "Rx"};
+// The page's columns, in its order: the table's headers and the JSON keys.
+constexpr const char* kHeaders[] = {"idx", "dev", "Port", "Addr", "Name", "Tx", "Rx"};
+constexpr const char* kKeys[] = {"index", "device", "port", "address", "name", "tx", "rx"};
 
 void PrintListing(const CConnectionListing& listing, bool json) {
     if (json) {
@@ -40,14 +41,14 @@ void PrintListing(const CConnectionListing& listing, bool json) {
         for (const CConnectionRow& row : listing.rows) {
             nlohmann::json object{{"status", StatusWord(row.status)}};
             for (size_t column = 0; column < row.fields.size(); ++column)
-                object[MakeLower(kColumns[column])] = row.fields[column];
+                object[kKeys[column]] = row.fields[column];
             rows.push_back(std::move(object));
         }
         std::cout << rows.dump(2) << "\n";
         return;
     }
     std::vector<std::string> headers{"Status"};
-    headers.insert(headers.end(), std::begin(kColumns), std::end(kColumns));
+    headers.insert(headers.end(), std::begin(kHeaders), std::end(kHeaders));
     std::vector<std::vector<std::string>> table;
     for (const CConnectionRow& row : listing.rows) {
         table.push_back({StatusWord(row.status)});

@@ -35,7 +35,7 @@ std::optional<std::string> AskOnTerminal(const std::string& user, std::string& e
     if (tty < 0 || tcgetattr(tty, &saved) != 0) {
         if (tty >= 0)
             close(tty);
-        error = "no password: set VELMORA42_PASSWORD or use --password-file";
+        error = "none given: set VELMORA42_PASSWORD, use --password-file or run on a terminal";
         return std::nullopt;
     }
     const std::string prompt = "Password for " + user + ": ";
