@@ -1,0 +1,60 @@
+#include "cli/SaveCommand.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+
+#include "cli/CliOptions.h"
+#include "cli/CommandSupport.h"
+#include "cli/SettingsSnapshot.h"
+#include "cli/TargetValidator.h"
+
+namespace {
+
+// The text goes to a file beside FILE that is renamed over it once whole, so that FILE is
+// either what it was or the new text.
+std::string WriteFileAtomically(const std::string& path, const std::string& text) {
+    const std::string temporary = path + ".tmp";
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return "cannot be written";
+    }
+    return {};
+}
+
+struct CSaveArguments {
+    std::string m_strTarget;
+    std::string m_strFile;
+};
+
+} // namespace
+
+void AddSaveCommand(CLI::App& app, CGlobalOptions& options) {
+    CLI::App* command = app.add_subcommand(
+        "save", "Log in and write the appliance's settings file; FILE is replaced only on success");
+    auto arguments = std::make_shared<CSaveArguments>();
+    command
+        ->add_option("TARGET", arguments->m_strTarget,
+                     "ADDRESS[:PORT] of the appliance (port 9097)")
+        ->required()
+        ->check(TargetValidator());
+    command->add_option("-o,--output", arguments->m_strFile, "The settings file to write")
+        ->required();
+    command->callback([&options, arguments] {
+        const std::optional<std::string> text = ReadSettingsSnapshot(
+            *ParseTarget(arguments->m_strTarget), RunCredentials(options), options);
+        options.m_nExitStatus = 1;
+        if (!text)
+            return;
+        if (const std::string error = WriteFileAtomically(arguments->m_strFile, *text);
+            !error.empty()) {
+            PrintError(arguments->m_strFile + ": " + error);
+            return;
+        }
+        options.m_nExitStatus = 0;
+    });
+}
