@@ -2,6 +2,8 @@
 
 #include "cli/CliOptions.h"
 #include "cli/ConnectionsCommand.h"
+#include "cli/LoadCommand.h"
+#include "cli/RebootCommand.h"
 #include "cli/SaveCommand.h"
 #include "cli/ShowCommand.h"
 #include "cli/UsageError.h"
@@ -15,6 +17,8 @@ int main(int argc, char** argv) {
     AddShowCommand(app, options);
     AddSaveCommand(app, options);
     AddConnectionsCommand(app, options);
+    AddLoadCommand(app, options);
+    AddRebootCommand(app, options);
     app.require_subcommand(1);
     try {
         app.parse(argc, argv);

@@ -32,7 +32,14 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"show", "127.0.0.1:65536"}, "65536"}, UsageCase{{"show", "127.0.0.1:"}, "port"},
         UsageCase{{"--password", "x", "show", "127.0.0.1"}, "--password"},
         UsageCase{{"--password-file", "/nonexistent/pw", "show", "127.0.0.1"}, "--password-file"},
-        UsageCase{{"--connect-timeout", "0", "show", "127.0.0.1"}, "--connect-timeout"}));
+        UsageCase{{"--connect-timeout", "0", "show", "127.0.0.1"}, "--connect-timeout"},
+        UsageCase{{"load"}, "FILE"}, UsageCase{{"load", "/dev/null"}, "TARGET"},
+        UsageCase{{"load", "/nonexistent/settings", "127.0.0.1"}, "/nonexistent/settings"},
+        UsageCase{{"load", "/dev/null", "127.0.0.1", "--jobs", "0"}, "--jobs"},
+        UsageCase{{"load", "/dev/null", "127.0.0.1", "--only", "Maxdt,Bogus"}, "Bogus"},
+        UsageCase{{"load", "/dev/null", "127.0.0.1", "--only"}, "--only"},
+        UsageCase{{"reboot"}, "TARGET"}, UsageCase{{"reboot", "bad_host!"}, "bad_host!"},
+        UsageCase{{"reboot", "127.0.0.1", "--jobs", "x"}, "--jobs"}));
 
 TEST(PasswordTest, WithoutEnvironmentFileOrTerminalTheRunEndsAsAUsageError) {
     const CCtlRun run = RunCtl({"show", "127.0.0.1:1"});
