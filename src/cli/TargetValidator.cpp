@@ -12,5 +12,5 @@ CLI::Validator TargetValidator() {
                 return "bad port \"" + text.substr(colon + 1) + "\" (1 to 65535)";
             return "bad address \"" + text + "\" (ADDRESS[:PORT] expected)";
         },
-        "ADDRESS[:PORT]");
+        "");
 }
