@@ -1,5 +1,6 @@
 #include "cli/TargetValidator.h"
 
+#include "cli/AddressRange.h"
 #include "cli/Target.h"
 
 CLI::Validator TargetValidator() {
@@ -13,4 +14,8 @@ CLI::Validator TargetValidator() {
             return "bad address \"" + text + "\" (ADDRESS[:PORT] expected)";
         },
         "");
+}
+
+CLI::Validator AddressRangeValidator() {
+    return CLI::Validator([](std::string& text) { return ExpandAddressRange(text).error; }, "");
 }
