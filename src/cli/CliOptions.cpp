@@ -3,10 +3,13 @@
 #include <CLI/CLI.hpp>
 
 void AddGlobalOptions(CLI::App& app, CGlobalOptions& options) {
-    app.add_option("--user", options.m_strUser, "User name of the login")->capture_default_str();
+    app.add_option("--user", options.m_strUser, "User name of the login")
+        ->type_name("NAME")
+        ->capture_default_str();
     app.add_option("--password-file", options.m_strPasswordFile,
                    "File whose first line is the password (when VELMORA42_PASSWORD is not set)")
-        ->check(CLI::ExistingFile);
+        ->type_name("FILE")
+        ->check(CLI::ExistingFile.description(""));
     // A password on the command line would show in every process list.
     app.add_option_function<std::string>("--password",
                                          [](const std::string&) {
@@ -18,11 +21,13 @@ void AddGlobalOptions(CLI::App& app, CGlobalOptions& options) {
         ->group("");
     app.add_option("--connect-timeout", options.m_nConnectTimeoutSeconds,
                    "Seconds to wait for an appliance to accept the connection")
-        ->check(CLI::Range(1, 600))
+        ->type_name("SECONDS")
+        ->check(CLI::Range(1, 600).description(""))
         ->capture_default_str();
     app.add_option("--discovery-port", options.m_nDiscoveryPort,
                    "UDP port the discovery requests go to")
-        ->check(CLI::Range(1, 65535))
+        ->type_name("PORT")
+        ->check(CLI::Range(1, 65535).description(""))
         ->capture_default_str();
     app.add_flag("-v,--verbose", options.m_bVerbose, "Echo every exchange on stderr");
 }

@@ -88,6 +88,7 @@ void AddConnectionsCommand(CLI::App& app, CGlobalOptions& options) {
     command
         ->add_option("TARGET", arguments->m_strTarget,
                      "ADDRESS[:PORT] of the appliance (port 9097)")
+        ->type_name("ADDRESS[:PORT]")
         ->required()
         ->check(TargetValidator());
     command->add_flag("--json", arguments->m_bJson,

@@ -40,9 +40,11 @@ void AddSaveCommand(CLI::App& app, CGlobalOptions& options) {
     command
         ->add_option("TARGET", arguments->m_strTarget,
                      "ADDRESS[:PORT] of the appliance (port 9097)")
+        ->type_name("ADDRESS[:PORT]")
         ->required()
         ->check(TargetValidator());
     command->add_option("-o,--output", arguments->m_strFile, "The settings file to write")
+        ->type_name("FILE")
         ->required();
     command->callback([&options, arguments] {
         const std::optional<std::string> text = ReadSettingsSnapshot(

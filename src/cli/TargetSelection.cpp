@@ -8,6 +8,7 @@
 
 void AddTargetArguments(CLI::App& command, CTargetSelection& selection) {
     command.add_option("TARGET", selection.m_targets, "ADDRESS[:PORT] of an appliance (port 9097)")
+        ->type_name("ADDRESS[:PORT]")
         ->check(TargetValidator());
 }
 

@@ -1,5 +1,6 @@
 #include "cli/TargetValidator.h"
 
+#include "cli/AddressRange.h"
 #include "cli/Target.h"
 
 CLI::Validator TargetValidator() {
@@ -12,5 +13,9 @@ CLI::Validator TargetValidator() {
                 return "bad port \"" + text.substr(colon + 1) + "\" (1 to 65535)";
             return "bad address \"" + text + "\" (ADDRESS[:PORT] expected)";
         },
-        "ADDRESS[:PORT]");
+        "");
+}
+
+CLI::Validator AddressRangeValidator() {
+    return CLI::Validator([](std::string& text) { return ExpandAddressRange(text).error; }, "");
 }

@@ -4,3 +4,6 @@
 
 // Checks a TARGET argument as ParseTarget takes it; the message names the text refused.
 CLI::Validator TargetValidator();
+
+// Checks a "--to" argument as ExpandAddressRange takes it.
+CLI::Validator AddressRangeValidator();

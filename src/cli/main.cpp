@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
     CLI::App app("Configures Velmora42 appliances from scripts: finds them, shows and saves their "
                  "settings, loads a settings file into many at once.",
                  "velmora42-ctl");
+    app.set_version_flag("--version", VELMORA_VERSION);
+    app.set_help_all_flag("--help-all", "Print the help of every command and exit");
     CGlobalOptions options;
     AddGlobalOptions(app, options);
     AddShowCommand(app, options);

@@ -94,4 +94,12 @@ TEST_F(SingleApplianceTest, ConnectionsListsTheLiveConnectionsAsThePageDoes) {
     EXPECT_NE(table.out.find("  Scale 2  "), std::string::npos) << table.out;
 }
 
+TEST_F(SingleApplianceTest, TheEchoHidesThePasswordAndAPasswordFileGivesItsFirstLine) {
+    WriteFile(path, "velmora\r\nsecond line\n");
+    const CCtlRun run = RunCtl({"--verbose", "--password-file", path, "connections", Target()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find(Target() + " Pass ********\n"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("velmora"), std::string::npos) << run.err;
+}
+
 } // namespace
