@@ -25,11 +25,14 @@ std::string Why(const CTargetOutcome& outcome) {
     return why;
 }
 
-std::vector<std::string> SettingNames(const CTargetOutcome& outcome) {
-    std::vector<std::string> names;
+// A dry run tells the values too: nothing else shows what the load would do.
+std::vector<std::string> Changes(const CTargetOutcome& outcome) {
+    std::vector<std::string> changes;
     for (const CSettingChange& change : outcome.changed)
-        names.push_back(change.setting);
-    return names;
+        changes.push_back(outcome.result == TargetResult::WouldApply
+                              ? change.setting + " " + change.from + " -> " + change.to
+                              : change.setting);
+    return changes;
 }
 
 nlohmann::ordered_json OutcomeJson(const CTargetOutcome& outcome) {
@@ -52,7 +55,7 @@ std::string OutcomeLine(const CTargetOutcome& outcome) {
     if (!IsSuccess(outcome.result))
         return line + " " + Why(outcome);
     if (!outcome.changed.empty())
-        line += " " + Joined(SettingNames(outcome), ", ");
+        line += " " + Joined(Changes(outcome), "; ");
     if (!outcome.readBackOtherwise.empty())
         line += "; reads back otherwise: " + Joined(outcome.readBackOtherwise, "; ");
     if (!outcome.leftAlone.empty())

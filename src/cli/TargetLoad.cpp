@@ -127,7 +127,7 @@ CTargetOutcome LoadIntoAppliance(IApplianceExchange& appliance, const CSettingVa
         if (connections == ConnectionCheck::TimedOut)
             return Stopped(outcome, std::string(kConnectionTimeout) + kNothingSent);
         if (connections == ConnectionCheck::Active) {
-            chosen.pop_back();
+            chosen.pop_back(); // the mode, the catalogue's last setting
             outcome.leftAlone.push_back(std::string(SettingInfo(SettingId::Mode).label) +
                                         ": a Bluetooth connection to Velmora42 is active");
         }

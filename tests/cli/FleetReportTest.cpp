@@ -34,6 +34,23 @@ TEST(FleetReportTest, SummaryCountsEveryResultAndNamesEachNotDone) {
                        "  -  127.0.0.6:9097  unreachable Velmora42 Connection is failed\n");
 }
 
+TEST(FleetReportTest, TheLineOfAnEndedTargetTellsWhatChangedOrWhyNot) {
+    const struct {
+        TargetResult result;
+        const char* line;
+    } cases[] = {
+        {TargetResult::Applied, "127.0.0.2:9097 A: applied Maxdt; Security"},
+        {TargetResult::WouldApply,
+         "127.0.0.4:9097 A: would-apply Maxdt 7 -> 5; Security low -> high"},
+        {TargetResult::Stopped, "127.0.0.5:9097 A: stopped at \"Maxdt 5\": refused"},
+    };
+    for (const auto& c : cases) {
+        CTargetOutcome outcome = Outcome(c.result, "A", "Maxdt 5", "refused");
+        outcome.changed = {{"Maxdt", "7", "5"}, {"Security", "low", "high"}};
+        EXPECT_EQ(OutcomeLine(outcome), c.line);
+    }
+}
+
 TEST(FleetReportTest, ExitStatusIsZeroOnlyWhenEveryTargetSucceeded) {
     const struct {
         std::vector<TargetResult> results;
