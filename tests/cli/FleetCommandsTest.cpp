@@ -182,6 +182,7 @@ TEST_F(FleetCommandsTest, RebootTellsEachAppliance) {
     sim::Faults refuse;
     refuse.failWords = {"Reboot"};
     simulator->setFaults(2, refuse);
+    simulator->updateState(1, [](sim::ApplianceState& s) { s.password = "other"; });
     std::vector<std::string> arguments{"reboot", "--json"};
     for (const std::string& target : Targets(*simulator))
         arguments.push_back(target);
@@ -191,8 +192,8 @@ TEST_F(FleetCommandsTest, RebootTellsEachAppliance) {
     std::vector<std::string> results;
     for (const auto& outcome : nlohmann::json::parse(run.out))
         results.push_back(outcome["result"]);
-    EXPECT_EQ(results,
-              (std::vector<std::string>{"rebooted", "rebooted", "reboot-failed", "unreachable"}));
+    EXPECT_EQ(results, (std::vector<std::string>{"rebooted", "login-refused", "reboot-failed",
+                                                 "unreachable"}));
 }
 
 } // namespace
