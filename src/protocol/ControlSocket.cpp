@@ -19,12 +19,15 @@ namespace {
 // time that is left.
 int PollFor(pollfd& entry, int milliseconds) {
     using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    // A poll that does not wait needs no deadline; every command's drain makes one.
+    const Clock::time_point deadline = milliseconds > 0
+                                           ? Clock::now() + std::chrono::milliseconds(milliseconds)
+                                           : Clock::time_point{};
     for (;;) {
         const int ready = poll(&entry, 1, milliseconds);
         if (ready >= 0 || errno != EINTR)
             return ready;
-        if (milliseconds < 0)
+        if (milliseconds <= 0)
             continue;
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
