@@ -7,8 +7,7 @@
 
 namespace {
 
-// 300 connection lines, many reads long, arrive whole on every load, and nothing of one
-// listing is left to start the next.
+// 300 connection lines, many reads long, arrive whole on every load.
 TEST_F(CScriptedApplianceTest, ALongListingArrivesWholeOnEveryTick) {
     std::string listing;
     for (int i = 0; i < 300; ++i)
