@@ -117,34 +117,60 @@ TEST_F(ConnectionsPageTest, ATabClickListsTheConnectionsAndEveryTickReloadsThem)
     });
 }
 
-TEST_F(ConnectionsPageTest, DisconnectIsEnabledByAnyClickAndDropsTheChosenRow) {
-    replies["List\r\n"] = "3|0|9101|a|A|0|0|230|0\r\n7|0|9102|b|B|0|0|230|0\r\n+OK\r\n";
+// Disconnect names the chosen connection's index: whichever way the operator picks, it is on
+// exactly while a listed connection is selected, and then drops that one.
+TEST_F(ConnectionsPageTest, DisconnectIsOnOnlyWhileAListedConnectionIsSelected) {
+    const std::string kListing = "3|0|9101|a|A|0|0|230|0\r\n7|0|9102|b|B|0|0|230|0\r\n+OK\r\n";
+    replies["List\r\n"] = kListing;
+    const CPoint kRow{10, 10}, kEmptySpace{10, 90};
+    const struct {
+        const char* way;
+        std::function<void(CListViewCtrl&)> pick;
+        const char* sent; // by Disconnect; null while it is off
+    } kCases[] = {
+        {"empty space", [&](CListViewCtrl& l) { l.ClickByUser(-1, kEmptySpace); }, nullptr},
+        {"Ctrl-click off",
+         [&](CListViewCtrl& l) {
+             l.ClickByUser(1, kRow);
+             l.ClickByUser(1, kRow, SelectMode::Toggle);
+         },
+         nullptr},
+        {"Ctrl-click off one of two",
+         [&](CListViewCtrl& l) {
+             l.ClickByUser(0, kRow);
+             l.ClickByUser(1, kRow, SelectMode::Toggle);
+             l.ClickByUser(1, kRow, SelectMode::Toggle);
+         },
+         "disc 3\r\n"},
+        {"arrow key", [&](CListViewCtrl& l) { l.SelectByUser(1); }, "disc 7\r\n"},
+        {"Space with no row", [&](CListViewCtrl& l) { l.ClickByUser(-1, {}); }, nullptr},
+        {"arrow key, then Ctrl+Space",
+         [&](CListViewCtrl& l) {
+             l.SelectByUser(0);
+             l.ClickByUser(0, kRow, SelectMode::Toggle);
+         },
+         nullptr},
+    };
     Run([&](CManagerDlg& dlg) {
         CConnectionsPage& page = OpenPage(dlg);
-        EXPECT_FALSE(page.GetDlgItem(IDC_CONNECTION_DISCONNECT)->IsWindowEnabled());
-        SelectRow(page, IDC_CONNECTION_LIST, -1); // empty space
-        EXPECT_TRUE(page.GetDlgItem(IDC_CONNECTION_DISCONNECT)->IsWindowEnabled());
-        TakeSent();
-        replies["disc \r\n"] = "-ERR No such connection\r\n";
-        ClickButton(page, IDC_CONNECTION_DISCONNECT);
-        EXPECT_EQ(TakeSent(), Lines{"disc \r\n"});
-        EXPECT_EQ(TakeMessageBoxes(), Lines{"Disconnection is Failed. Try again"});
-
-        SelectRow(page, IDC_CONNECTION_LIST, 1);
-        EXPECT_EQ(page.m_nSelItem, 1);
-        replies["disc 7\r\n"] = "+OK\r\n";
-        ClickButton(page, IDC_CONNECTION_DISCONNECT);
-        // Reloaded at once, without waiting for the tick.
-        EXPECT_EQ(TakeSent(), (Lines{"disc 7\r\n", "List\r\n"}));
+        const CControl& disconnect = *page.GetDlgItem(IDC_CONNECTION_DISCONNECT);
+        for (const auto& c : kCases) {
+            SCOPED_TRACE(c.way);
+            c.pick(List(page));
+            EXPECT_EQ(disconnect.IsWindowEnabled(), c.sent != nullptr);
+            if (c.sent) {
+                TakeSent();
+                ClickButton(page, IDC_CONNECTION_DISCONNECT);
+                EXPECT_EQ(TakeSent(), (Lines{c.sent, "List\r\n"}));
+            }
+            // The connections go and come back, so that the next case starts with none chosen.
+            replies["List\r\n"] = "+OK\r\n";
+            ClickButton(page, IDC_CONNECTION_REFRESH);
+            replies["List\r\n"] = kListing;
+            ClickButton(page, IDC_CONNECTION_REFRESH);
+            EXPECT_FALSE(disconnect.IsWindowEnabled());
+        }
         EXPECT_TRUE(TakeMessageBoxes().empty());
-
-        replies["disc 7\r\n"] = "";
-        ClickButton(page, IDC_CONNECTION_DISCONNECT);
-        EXPECT_EQ(TakeMessageBoxes(),
-                  Lines{"Disconnection is timeout. Check Velmora42 and Try again."});
-        const int searches = SearchRuns();
-        backend.Pump();
-        EXPECT_EQ(SearchRuns(), searches + 1);
     });
 }
 
