@@ -76,25 +76,31 @@ TEST_F(MaskedEditTest, TextSetFromOutsideIsPouredWithUpdateButNoChange) {
               (std::vector<int>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE}));
 }
 
-TEST_F(MaskedEditTest, PastingAFormattedAddressOffersItsSeparatorsToo) {
-    // Pastes `text` over (start, end) of the emptied field from the clipboard or, as X11's
-    // middle click does, from elsewhere; both take the same way.
-    const auto paste = [&](std::string_view text, int start, int end, bool fromClipboard) {
-        edit.SetWindowText("");
-        edit.SetSel(start, end);
-        backend.SetClipboardText(text);
-        fromClipboard ? edit.OnPaste() : edit.OnPasteText(text);
+// The pasted text takes the place of the selection; its separators, where the mask has them
+// from the place it lands, are no input.
+TEST_F(MaskedEditTest, PastingAFormattedAddressFillsTheInputPositions) {
+    const struct {
+        const char *before, *pasted;
+        int start, end;
+        bool fromClipboard; // else from elsewhere, as X11's middle click pastes
+        const char* shown;
+        int caret;
+    } kPastes[] = {
+        {"", "00:11:22:33:44:55", 0, 17, true, "00:11:22:33:44:55", 17},
+        {"", "aabbcc", 0, 0, true, "aa:bb:cc:__:__:__", 9},
+        {"", "0a1b2c3d4e5f", 0, 17, false, "0a:1b:2c:3d:4e:5f", 17},
+        {"001122334455", "aa:bb", 3, 8, true, "00:aa:bb:33:44:55", 17},
+        {"0011", ":22:33", 5, 5, false, "00:11:22:33:__:__", 12},
     };
-    paste("00:11:22:33:44:55", 0, 17, true);
-    EXPECT_EQ(edit.GetWindowText(), "00::1:1::22::3:3:");
-    EXPECT_EQ(Caret(), 17);
-    paste("aabbcc", 0, 0, true);
-    // The separators of the old display are offered to the free positions as well.
-    EXPECT_EQ(edit.GetWindowText(), "aa:bb:cc::::::::_");
-    EXPECT_EQ(Caret(), 16);
-    paste("0a1b2c3d4e5f", 0, 17, false);
-    EXPECT_EQ(edit.GetWindowText(), "0a:1b:2c:3d:4e:5f");
-    EXPECT_EQ(Caret(), 17);
+    for (const auto& p : kPastes) {
+        SCOPED_TRACE(p.pasted);
+        edit.SetWindowText(p.before);
+        edit.SetSel(p.start, p.end);
+        backend.SetClipboardText(p.pasted);
+        p.fromClipboard ? edit.OnPaste() : edit.OnPasteText(p.pasted);
+        EXPECT_EQ(edit.GetWindowText(), p.shown);
+        EXPECT_EQ(Caret(), p.caret);
+    }
 }
 
 TEST_F(MaskedEditTest, DeleteAtTheEndDoesNothingAndTypingThereBeeps) {
