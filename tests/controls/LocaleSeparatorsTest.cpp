@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <locale.h>
 
-#include "LocaleTexts.h"
-
 namespace {
 
 // Decodes the texts given to Take as UTF-8 for the length of one test.
@@ -59,23 +57,6 @@ TEST(LocaleSeparators, FirstCharacterOutsideDirectivesAndAlphanumerics) {
     EXPECT_EQ(separators.m_chDecimalSep, ',');
     EXPECT_EQ(separators.m_chTimeSep, '.');
     EXPECT_EQ(separators.m_chDateSep, '-');
-}
-
-// The time separator is the one between the fields, not the blank after a zone name.
-TEST(LocaleSeparators, LocalesThatWriteTimesOtherwise) {
-    Utf8Thread utf8;
-    ASSERT_TRUE(utf8.Ready());
-    const char kExpected[][4] = {{',', ',', '.', '.'}, {'.', ',', '.', '-'}, {'.', ',', ':', ' '}};
-    for (size_t i = 0; i < std::size(kLocalesWithOtherTimes); ++i) {
-        const CLocaleTexts& l = kLocalesWithOtherTimes[i];
-        SCOPED_TRACE(l.name);
-        CLocaleSeparators separators;
-        separators.Take(l.decimal, l.thousands, l.timeFormat, l.dateFormat);
-        EXPECT_EQ(separators.m_chDecimalSep, kExpected[i][0]);
-        EXPECT_EQ(separators.m_chThousandSep, kExpected[i][1]); // U+202F fits no 8 bits
-        EXPECT_EQ(separators.m_chTimeSep, kExpected[i][2]);
-        EXPECT_EQ(separators.m_chDateSep, kExpected[i][3]);
-    }
 }
 
 TEST(LocaleSeparators, CharactersBeyondEightBitsGiveNothing) {

@@ -76,31 +76,24 @@ TEST_F(MaskedEditTest, TextSetFromOutsideIsPouredWithUpdateButNoChange) {
               (std::vector<int>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE}));
 }
 
-// The pasted text takes the place of the selection; its separators, where the mask has them
-// from the place it lands, are no input.
 TEST_F(MaskedEditTest, PastingAFormattedAddressFillsTheInputPositions) {
-    const struct {
-        const char *before, *pasted;
-        int start, end;
-        bool fromClipboard; // else from elsewhere, as X11's middle click pastes
-        const char* shown;
-        int caret;
-    } kPastes[] = {
-        {"", "00:11:22:33:44:55", 0, 17, true, "00:11:22:33:44:55", 17},
-        {"", "aabbcc", 0, 0, true, "aa:bb:cc:__:__:__", 9},
-        {"", "0a1b2c3d4e5f", 0, 17, false, "0a:1b:2c:3d:4e:5f", 17},
-        {"001122334455", "aa:bb", 3, 8, true, "00:aa:bb:33:44:55", 17},
-        {"0011", ":22:33", 5, 5, false, "00:11:22:33:__:__", 12},
+    // Pastes `text` over (start, end) of the emptied field from the clipboard or, as X11's
+    // middle click does, from elsewhere; both take the same way.
+    const auto paste = [&](std::string_view text, int start, int end, bool fromClipboard) {
+        edit.SetWindowText("");
+        edit.SetSel(start, end);
+        backend.SetClipboardText(text);
+        fromClipboard ? edit.OnPaste() : edit.OnPasteText(text);
     };
-    for (const auto& p : kPastes) {
-        SCOPED_TRACE(p.pasted);
-        edit.SetWindowText(p.before);
-        edit.SetSel(p.start, p.end);
-        backend.SetClipboardText(p.pasted);
-        p.fromClipboard ? edit.OnPaste() : edit.OnPasteText(p.pasted);
-        EXPECT_EQ(edit.GetWindowText(), p.shown);
-        EXPECT_EQ(Caret(), p.caret);
-    }
+    paste("00:11:22:33:44:55", 0, 17, true);
+    EXPECT_EQ(edit.GetWindowText(), "00:11:22:33:44:55");
+    EXPECT_EQ(Caret(), 17);
+    paste("aabbcc", 0, 0, true);
+    EXPECT_EQ(edit.GetWindowText(), "aa:bb:cc:__:__:__");
+    EXPECT_EQ(Caret(), 9);
+    paste("0a1b2c3d4e5f", 0, 17, false);
+    EXPECT_EQ(edit.GetWindowText(), "0a:1b:2c:3d:4e:5f");
+    EXPECT_EQ(Caret(), 17);
 }
 
 TEST_F(MaskedEditTest, DeleteAtTheEndDoesNothingAndTypingThereBeeps) {
@@ -309,6 +302,30 @@ TEST(MaskedEditLifecycle, ValuesPouredBeforeTheWindowShowOnceItExists) {
     dialog.Create();
     EXPECT_EQ(dialog.m_editBdaddr.GetWindowText(), "00:11:22:33:44:55");
     EXPECT_EQ(dialog.m_notifications, (std::vector<int>{EN_UPDATE, EN_CHANGE}));
+}
+
+// fi_FI, as_IN and ar_AE do not write times as "12:30:00"; a whole address fills the field.
+TEST(MaskedEditLocales, AWholeAddressFillsTheFieldInEveryLocale) {
+    // Their decimal and thousands separators and time and date formats; what the field shows.
+    const char* kLocales[][5] = {
+        {",", "\xe2\x80\xaf", "%H.%M.%S", "%d.%m.%Y", "00.0B.CE.01.02.03"},
+        {".", ",", "%I.%M.%S %p", "%e-%m-%Y", "00.0B.CE.01.02.03"},
+        {".", ",", "%Z %I:%M:%S %p", "%d %b, %Y", "00:0B:CE:01:02:03"}, // not the zone's blank
+    };
+    CTestBackend backend;
+    CApplication app{backend};
+    for (const auto& l : kLocales) {
+        const CUserLocaleStandIn locale(l[0], l[1], l[2], l[3]);
+        CAddressTestDlg dialog;
+        dialog.Create();
+        for (const char* given : {"00:0B:CE:01:02:03", l[4]}) // the colon form, the field's own
+            for (const bool paste : {false, true}) {          // else through the bus
+                dialog.m_editBdaddr.SetWindowText("");
+                backend.SetClipboardText(given);
+                paste ? dialog.m_editBdaddr.OnPaste() : dialog.m_editBdaddr.OnTextEdited(given);
+                EXPECT_EQ(dialog.m_editBdaddr.GetWindowText(), l[4]) << given << paste;
+            }
+    }
 }
 
 } // namespace

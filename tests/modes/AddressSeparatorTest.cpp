@@ -2,10 +2,8 @@
 
 #include <algorithm>
 
-#include "../controls/LocaleTexts.h"
 #include "../pages/ApplianceFixtures.h"
 #include "controls/LocaleSeparators.h"
-#include "controls/MaskedEdit.h"
 #include "modes/AddDeviceDlg.h"
 #include "modes/AddServerDlg.h"
 #include "modes/ClientModeDlg.h"
@@ -203,52 +201,6 @@ TEST_F(AddressSeparatorTest, ATypedAddressTheApplianceListsIsADuplicate) {
     });
     EXPECT_EQ(TakeMessageBoxes(), Lines(2, "Same BDADDR is exist. Try again."));
     EXPECT_EQ(TakeSent(), (Lines{"Port\r\n", "Bind\r\n", "Serv\r\n", "Rept\r\n", "Psist\r\n"}));
-}
-
-// An address given whole, through the accessibility bus or a paste, in the colon form or in
-// the form the field shows, fills the twelve places in every locale and goes out with ":".
-class AddressEntryTest : public CScriptedApplianceTest {};
-
-TEST_F(AddressEntryTest, AWholeAddressFillsTheFieldInEveryLocale) {
-    replies["help\r\n"] = "+OK PORT BIND RELE MODE VER\r\n";
-    replies["Bind\r\n"] = "+OK\r\n";
-    for (const CLocaleTexts& l : kLocalesWithOtherTimes) {
-        const CUserLocaleStandIn locale(l.decimal, l.thousands, l.timeFormat, l.dateFormat);
-        CLocaleSeparators separators;
-        separators.Read();
-        std::string shown = kOnTheWire;
-        std::replace(shown.begin(), shown.end(), ':', separators.m_chTimeSep);
-        for (const std::string& given : {std::string(kOnTheWire), shown}) {
-            for (const bool paste : {false, true}) {
-                SCOPED_TRACE(std::string(l.name) + (paste ? " paste " : " whole ") + given);
-                std::string shownAfter;
-                Run([&](CManagerDlg&) {
-                    TakeSent();
-                    RunDialogOnce<CServerModeDlg>(backend, IDD_SERVER_MODE, [&](CDialog& d) {
-                        backend.OnNextModal(IDD_ADD_DEVICE, [&](CDialog& add) {
-                            ClickButton(add, IDC_ADD_BY_BDADDR);
-                            if (paste) {
-                                backend.SetClipboardText(given);
-                                add.Item<CMaskedEdit>(IDC_ADD_BDADDR).OnPaste();
-                            } else {
-                                TypeText(add, IDC_ADD_BDADDR, given);
-                            }
-                            shownAfter = add.GetDlgItemText(IDC_ADD_BDADDR);
-                            TypeText(add, IDC_ADD_PORT, "9105");
-                            ClickButton(add, IDOK);
-                        });
-                        ClickButton(d, IDC_DEVICE_ADD);
-                    });
-                });
-                EXPECT_EQ(shownAfter, shown);
-                Lines sent = TakeSent();
-                std::erase_if(sent,
-                              [](const std::string& line) { return !line.starts_with("Bind "); });
-                EXPECT_EQ(sent, Lines{"Bind 00:0B:CE:01:02:03 9105\r\n"});
-            }
-        }
-    }
-    EXPECT_TRUE(TakeMessageBoxes().empty());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "pages/ConnectionListing.h"
 #include "pages/ConnectionsPage.h"
 #include "session/ManagerWindow.h"
+#include "ui/ButtonCtrl.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"
 
@@ -117,61 +118,26 @@ TEST_F(ConnectionsPageTest, ATabClickListsTheConnectionsAndEveryTickReloadsThem)
     });
 }
 
-// Disconnect names the chosen connection's index: whichever way the operator picks, it is on
-// exactly while a listed connection is selected, and then drops that one.
 TEST_F(ConnectionsPageTest, DisconnectIsOnOnlyWhileAListedConnectionIsSelected) {
-    const std::string kListing = "3|0|9101|a|A|0|0|230|0\r\n7|0|9102|b|B|0|0|230|0\r\n+OK\r\n";
-    replies["List\r\n"] = kListing;
-    const CPoint kRow{10, 10}, kEmptySpace{10, 90};
-    const struct {
-        const char* way;
-        std::function<void(CListViewCtrl&)> pick;
-        const char* sent; // by Disconnect; null while it is off
-    } kCases[] = {
-        {"empty space", [&](CListViewCtrl& l) { l.ClickByUser(-1, kEmptySpace); }, nullptr},
-        {"Ctrl-click off",
-         [&](CListViewCtrl& l) {
-             l.ClickByUser(1, kRow);
-             l.ClickByUser(1, kRow, SelectMode::Toggle);
-         },
-         nullptr},
-        {"Ctrl-click off one of two",
-         [&](CListViewCtrl& l) {
-             l.ClickByUser(0, kRow);
-             l.ClickByUser(1, kRow, SelectMode::Toggle);
-             l.ClickByUser(1, kRow, SelectMode::Toggle);
-         },
-         "disc 3\r\n"},
-        {"arrow key", [&](CListViewCtrl& l) { l.SelectByUser(1); }, "disc 7\r\n"},
-        {"Space with no row", [&](CListViewCtrl& l) { l.ClickByUser(-1, {}); }, nullptr},
-        {"arrow key, then Ctrl+Space",
-         [&](CListViewCtrl& l) {
-             l.SelectByUser(0);
-             l.ClickByUser(0, kRow, SelectMode::Toggle);
-         },
-         nullptr},
-    };
-    Run([&](CManagerDlg& dlg) {
-        CConnectionsPage& page = OpenPage(dlg);
-        const CControl& disconnect = *page.GetDlgItem(IDC_CONNECTION_DISCONNECT);
-        for (const auto& c : kCases) {
-            SCOPED_TRACE(c.way);
-            c.pick(List(page));
-            EXPECT_EQ(disconnect.IsWindowEnabled(), c.sent != nullptr);
-            if (c.sent) {
-                TakeSent();
-                ClickButton(page, IDC_CONNECTION_DISCONNECT);
-                EXPECT_EQ(TakeSent(), (Lines{c.sent, "List\r\n"}));
-            }
-            // The connections go and come back, so that the next case starts with none chosen.
-            replies["List\r\n"] = "+OK\r\n";
-            ClickButton(page, IDC_CONNECTION_REFRESH);
-            replies["List\r\n"] = kListing;
-            ClickButton(page, IDC_CONNECTION_REFRESH);
-            EXPECT_FALSE(disconnect.IsWindowEnabled());
-        }
-        EXPECT_TRUE(TakeMessageBoxes().empty());
-    });
+    replies["List\r\n"] = "3|0|9101|a|A|0|0|230|0\r\n7|0|9102|b|B|0|0|230|0\r\n+OK\r\n";
+    // Picks: 'c' clicks a row (-1: empty space, or Space with none focused), 't' with Ctrl (or
+    // Ctrl+Space), 'k' moves to it with an arrow key.
+    const std::pair<std::vector<std::pair<char, int>>, const char*> kCases[] = {
+        {{{'c', -1}}, nullptr},
+        {{{'c', 1}, {'t', 1}}, nullptr},
+        {{{'k', 1}}, "disc 7\r\n"},
+        {{{'k', 1}, {'t', 1}}, nullptr}};
+    for (const auto& [picks, sent] : kCases)
+        Run([&](CManagerDlg& dlg) {
+            CConnectionsPage& page = OpenPage(dlg);
+            for (const auto& [how, row] : picks)
+                how == 'k' ? List(page).SelectByUser(row)
+                           : List(page).ClickByUser(
+                                 row, {}, how == 't' ? SelectMode::Toggle : SelectMode::Replace);
+            TakeSent();
+            page.Item<CButtonCtrl>(IDC_CONNECTION_DISCONNECT).Click(); // nothing while off
+            EXPECT_EQ(TakeSent(), (sent ? Lines{sent, "List\r\n"} : Lines{})) << picks.size();
+        });
 }
 
 TEST_F(ConnectionsPageTest, AListTimeOutStopsTheTimerAndClosesTheApplication) {
