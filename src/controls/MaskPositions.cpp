@@ -196,11 +196,12 @@ bool CMaskPositions::WritesRun(std::string_view text, int at, int runStart, int 
 }
 
 std::string CMaskPositions::RemoveLiteralRuns(std::string_view text, int from) const {
+    from = std::max(from, 0);
     std::string result(text);
     const int lengthOnEntry = ::Length(text);
     int removed = 0;
     int runStart = -1;
-    for (int k = std::max(from, 0); k < Length(); ++k) {
+    for (int k = from; k < Length(); ++k) {
         if (!m_listPositions[static_cast<size_t>(k)].IsEditable()) {
             if (runStart < 0)
                 runStart = k;
