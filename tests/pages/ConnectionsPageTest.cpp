@@ -6,6 +6,7 @@
 #include "pages/BluetoothPage.h"
 #include "pages/ConnectionsPage.h"
 #include "session/ManagerWindow.h"
+#include "ui/ButtonCtrl.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"
 
@@ -117,35 +118,26 @@ TEST_F(ConnectionsPageTest, ATabClickListsTheConnectionsAndEveryTickReloadsThem)
     });
 }
 
-TEST_F(ConnectionsPageTest, DisconnectIsEnabledByAnyClickAndDropsTheChosenRow) {
+TEST_F(ConnectionsPageTest, DisconnectIsOnOnlyWhileAListedConnectionIsSelected) {
     replies["List\r\n"] = "3|0|9101|a|A|0|0|230|0\r\n7|0|9102|b|B|0|0|230|0\r\n+OK\r\n";
-    Run([&](CManagerDlg& dlg) {
-        CConnectionsPage& page = OpenPage(dlg);
-        EXPECT_FALSE(page.GetDlgItem(IDC_CONNECTION_DISCONNECT)->IsWindowEnabled());
-        SelectRow(page, IDC_CONNECTION_LIST, -1); // empty space
-        EXPECT_TRUE(page.GetDlgItem(IDC_CONNECTION_DISCONNECT)->IsWindowEnabled());
-        TakeSent();
-        replies["disc \r\n"] = "-ERR No such connection\r\n";
-        ClickButton(page, IDC_CONNECTION_DISCONNECT);
-        EXPECT_EQ(TakeSent(), Lines{"disc \r\n"});
-        EXPECT_EQ(TakeMessageBoxes(), Lines{"Disconnection is Failed. Try again"});
-
-        SelectRow(page, IDC_CONNECTION_LIST, 1);
-        EXPECT_EQ(page.m_nSelItem, 1);
-        replies["disc 7\r\n"] = "+OK\r\n";
-        ClickButton(page, IDC_CONNECTION_DISCONNECT);
-        // Reloaded at once, without waiting for the tick.
-        EXPECT_EQ(TakeSent(), (Lines{"disc 7\r\n", "List\r\n"}));
-        EXPECT_TRUE(TakeMessageBoxes().empty());
-
-        replies["disc 7\r\n"] = "";
-        ClickButton(page, IDC_CONNECTION_DISCONNECT);
-        EXPECT_EQ(TakeMessageBoxes(),
-                  Lines{"Disconnection is timeout. Check Velmora42 and Try again."});
-        const int searches = SearchRuns();
-        backend.Pump();
-        EXPECT_EQ(SearchRuns(), searches + 1);
-    });
+    // Picks: 'c' clicks a row (-1: empty space, or Space with none focused), 't' with Ctrl (or
+    // Ctrl+Space), 'k' moves to it with an arrow key.
+    const std::pair<std::vector<std::pair<char, int>>, const char*> kCases[] = {
+        {{{'c', -1}}, nullptr},
+        {{{'c', 1}, {'t', 1}}, nullptr},
+        {{{'k', 1}}, "disc 7\r\n"},
+        {{{'k', 1}, {'t', 1}}, nullptr}};
+    for (const auto& [picks, sent] : kCases)
+        Run([&](CManagerDlg& dlg) {
+            CConnectionsPage& page = OpenPage(dlg);
+            for (const auto& [how, row] : picks)
+                how == 'k' ? List(page).SelectByUser(row)
+                           : List(page).ClickByUser(
+                                 row, {}, how == 't' ? SelectMode::Toggle : SelectMode::Replace);
+            TakeSent();
+            page.Item<CButtonCtrl>(IDC_CONNECTION_DISCONNECT).Click(); // nothing while off
+            EXPECT_EQ(TakeSent(), (sent ? Lines{sent, "List\r\n"} : Lines{})) << picks.size();
+        });
 }
 
 TEST_F(ConnectionsPageTest, AListTimeOutStopsTheTimerAndClosesTheApplication) {
