@@ -40,11 +40,11 @@ protected:
     std::vector<std::string> TakeMessageBoxes();
     // How often the search dialog has run so far.
     int SearchRuns() const;
-    // Runs every row inside the open main dialog, first with the reply to its line arriving in
-    // two pieces, which only a time-out above 0 gathers into one reply, then with the reply
-    // arriving 1 ms before the wait its time-out gives ends and once 1 ms after: in time, the log
-    // pane shows the line answered by its reply and `timeoutBox` does not come up; late, the line
-    // is logged without its reply and `timeoutBox` comes up. After each run what was posted (a
+    // Runs every row inside the open main dialog, once with the reply to its line arriving 1 ms
+    // before the wait its time-out gives ends and once 1 ms after: in time, the log pane shows
+    // the line answered by its reply (in two pieces 1 ms apart, of which a time-out of 0 reads
+    // the first only) and `timeoutBox` does not come up; late, the line is
+    // logged without its reply and `timeoutBox` comes up. After each run what was posted (a
     // reconnection) is dispatched and the late reply drained by the next command.
     void ExpectTimeouts(CManagerDlg& dlg, const std::vector<CTimeoutRow>& rows);
 
@@ -61,8 +61,7 @@ protected:
     std::function<void(CSearchDlg&)> fillRecord;
 
 private:
-    // Lines whose reply arrives in two pieces, cut at the offset given.
-    std::map<std::string, size_t> m_cuts;
+    std::map<std::string, size_t> m_cuts; // lines whose reply comes in two, cut there
     size_t m_nSentTaken = 0;
     size_t m_nBoxesTaken = 0;
 };

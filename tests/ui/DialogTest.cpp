@@ -306,12 +306,12 @@ TEST_F(DialogTest, TimersFireOnTheVirtualClockAfterPostedMessages) {
 
 // A message box is a nested loop: posted messages and ticks run inside it, except the ticks
 // of the dialog whose box it is, which resume once it is answered.
-TEST_F(DialogTest, AMessageBoxRunsWhatFallsDueButHoldsEveryTick) {
+TEST_F(DialogTest, AMessageBoxRunsWhatFallsDueButHoldsTicksAsAModalDialogDoesBehindIt) {
     CSampleDlg other;
+    ASSERT_TRUE(other.Create());
+    other.SetTimer(1, 2000);
+    other.m_events.clear();
     backend.OnModal(IDD_SAMPLE, [&](CDialog& d) {
-        ASSERT_TRUE(other.Create()); // a pop-up over the modal dialog, not behind it
-        other.SetTimer(1, 2000);
-        other.m_events.clear();
         dialog.m_events.clear();
         d.SetTimer(2, 2000);
         d.PostMessage(WM_USER + 7);
@@ -328,7 +328,7 @@ TEST_F(DialogTest, AMessageBoxRunsWhatFallsDueButHoldsEveryTick) {
         EXPECT_EQ(backend.MostOpenMessageBoxes(), 1);
         backend.AdvanceClock(1000);
         EXPECT_EQ(dialog.m_events, (std::vector<std::string>{"private", "timer:2"}));
-        EXPECT_EQ(other.m_events, std::vector<std::string>{"timer:1"});
+        EXPECT_TRUE(other.m_events.empty());
         d.EndDialog(IDCANCEL);
     });
     dialog.DoModal();
