@@ -86,7 +86,7 @@ TEST_F(VertexModeDlgTest, ShortRepliesFailuresRefreshAndKeys) {
                   IDOK);
         EXPECT_EQ(dialog.m_strVertexPort, "81");
 
-        // Time-outs are reported and search again, once for two; the dialog stays open.
+        // Time-outs are reported and search again; the dialog stays open meanwhile.
         replies["Vertex\r\n"] = "+OK PORT 9300 MAX 1\r\n";
         replies["Vertex 82 1\r\n"] = "";
         TakeSent();

@@ -55,8 +55,7 @@ CScriptedApplianceTest::CScriptedApplianceTest()
                              : CScriptedChannel::Pieces{{afterMs, reply.substr(0, at)},
                                                         {1, reply.substr(at)}};
     });
-    channel.OnTimePassed(
-        [this](long long ms) { backend.PassBlockedTime(static_cast<std::uint64_t>(ms)); });
+    channel.OnTimePassed([this](long long ms) { backend.PassBlockedTime(ms); });
     backend.OnModal(IDD_SEARCH, [this](CDialog& search) {
         CManagerWindow& main = GetManagerWindow();
         main.AttachChannel(&channel);

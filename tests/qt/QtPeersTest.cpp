@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <QToolButton>
 
 #include "QtFixture.h"
@@ -374,15 +373,11 @@ TEST_F(QtPeersTest, TextsSetThroughTheAccessibilityBusReachTheControlsAsTypingDo
     EXPECT_TRUE(dialog.For(Log).empty());
 }
 
-// Qt holds the mouse and the keys from a window under a modal box, the bus is held here.
 TEST_F(QtPeersTest, NothingFromTheBusReachesADialogUnderAModalBox) {
     QTimer::singleShot(0, [&] {
-        Accessible(Pairable)->actionInterface()->doAction(
-            QAccessibleActionInterface::pressAction());
-        Accessible(Mode)->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        Accessible(IDOK)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         SetValue(Accessible(Name), "Behind");
         QTest::qWait(50); // a press taken would click from the event loop
-        EXPECT_FALSE(WidgetOf<QComboBox>(Mode)->view()->isVisible());
         QApplication::activeModalWidget()->close();
     });
     dialog.MessageBox("Wait");

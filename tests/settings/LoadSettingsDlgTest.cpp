@@ -219,7 +219,6 @@ TEST_F(LoadSettingsDlgTest, ATimeOutStopsTheLoadNamingTheLineAndReplacesTheConne
     });
 }
 
-// The inquiry the load starts is read, but polled only from the Neighborhoods tab.
 TEST_F(LoadSettingsDlgTest, ThePagesOfTheLoadedSettingsReadThemAgain) {
     replies["pinq\r\n"] = "+OK On 30 5 0x9E8B33\r\n";
     Run([&](CManagerDlg& dlg) {

@@ -306,7 +306,7 @@ TEST_F(DialogTest, TimersFireOnTheVirtualClockAfterPostedMessages) {
 
 // A message box is a nested loop: posted messages and ticks run inside it, except the ticks
 // of the dialog whose box it is, which resume once it is answered.
-TEST_F(DialogTest, AMessageBoxRunsWhatFallsDueButHoldsTicksAsAModalDialogDoesBehindIt) {
+TEST_F(DialogTest, AMessageBoxRunsWhatFallsDueButHoldsItsOwnersTicks) {
     CSampleDlg other;
     ASSERT_TRUE(other.Create());
     other.SetTimer(1, 2000);
