@@ -231,5 +231,5 @@ void CLoadSettingsDlg::RefreshPages() {
     for (int page : {static_cast<int>(IDD_MODE_PAGE), static_cast<int>(IDD_BLUETOOTH_PAGE),
                      static_cast<int>(IDD_NEIGHBORHOODS_PAGE)})
         if (CTabPage* found = main.FindPage(page))
-            found->RefreshPage();
+            found->ReloadValues();
 }

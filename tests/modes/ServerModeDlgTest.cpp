@@ -106,7 +106,7 @@ TEST_F(ServerModeDlgTest, AStopShowsNothingReadBeforeItAndAFailedKeepAliveReadGo
         Open([&](CDialog& d) {
             EXPECT_EQ(TakeMessageBoxes(),
                       Lines{"Get Port Number is timeout. Check Velmora42 and Try again."});
-            EXPECT_EQ(TakeSent(), (Lines{"Port\r\n", "prsv\r\n"}));
+            EXPECT_EQ(TakeSent(), (Lines{"Port\r\n", "prsv\r\n", "Mode\r\n"}));
             EXPECT_EQ(dialog.m_strDataPort, "9100");
             EXPECT_EQ(d.GetDlgItemText(IDC_DATA_PORT), "");
             d.OnClose();

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "../pages/ApplianceFixtures.h"
+#include "pages/NeighborhoodsPage.h"
 #include "settings/LoadSettingsDlg.h"
 #include "ui/ButtonCtrl.h"
 #include "ui/testing/Input.h"
@@ -219,6 +220,7 @@ TEST_F(LoadSettingsDlgTest, ATimeOutStopsTheLoadNamingTheLineAndReplacesTheConne
 }
 
 TEST_F(LoadSettingsDlgTest, ThePagesOfTheLoadedSettingsReadThemAgain) {
+    replies["pinq\r\n"] = "+OK On 30 5 0x9E8B33\r\n";
     Run([&](CManagerDlg& dlg) {
         backend.OnNextModal(IDD_LOAD_SETTINGS, [&](CDialog& load) {
             TakeSent();
@@ -229,6 +231,7 @@ TEST_F(LoadSettingsDlgTest, ThePagesOfTheLoadedSettingsReadThemAgain) {
             ClickButton(load, IDCANCEL);
         });
         LoadFile(dlg, "pinq on 20 5 0x9E8B33\n# end\n");
+        EXPECT_FALSE(backend.HasTimer(dlg.m_tabCtrl.NeighborhoodsPage(), 1));
     });
 }
 
