@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include "appliance/AtomicFile.h"
-#include "appliance/SettingsBackup.h"
 
 namespace {
 
@@ -45,24 +44,6 @@ TEST_F(Folder, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write did not fail";
     EXPECT_EQ(ReadFile(path), good);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
-}
-
-TEST_F(Folder, ABackupGoesIntoAFolderMadeForItNamedAfterTheApplianceAndTheTime) {
-    CSettingValues values;
-    values[static_cast<size_t>(SettingIndex(SettingId::DataPort))] = {true, {"Port 9100"}};
-    CSettingsHeader header;
-    header.btName = "Gateway 1";
-    const std::string backups = (folder / "data/backups").string();
-    const CBackupResult first = WriteSettingsBackup(backups, header, values, 0);
-    const CBackupResult second = WriteSettingsBackup(backups, header, values, 0);
-    ASSERT_TRUE(first.ok() && second.ok()) << first.error << second.error;
-    EXPECT_EQ(first.path.rfind(backups + "/Gateway_1-", 0), 0u);
-    EXPECT_NE(first.path, second.path);
-    const CSettingsFileResult read = ReadSettingsFile(ReadFile(first.path));
-    ASSERT_TRUE(read.ok()) << read.error;
-    EXPECT_EQ(read.values, values);
-    // A folder that cannot be made: nothing is written.
-    EXPECT_FALSE(WriteSettingsBackup(first.path + "/below", header, values, 0).ok());
 }
 
 } // namespace

@@ -261,14 +261,15 @@ TEST_F(LoadSettingsDlgTest, ABackupOfTheSettingsAsReadComesBeforeTheFirstSetComm
             LoadFile(dlg, kFile);
             if (writable) {
                 ASSERT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
-                std::ifstream backup(std::filesystem::directory_iterator(folder)->path());
+                const auto path = std::filesystem::directory_iterator(folder)->path();
+                // Named after the appliance and the time.
+                EXPECT_EQ(path.filename().string().rfind("Velmora42-1-20", 0), 0u);
+                std::ifstream backup(path);
                 const CSettingsFileResult read =
                     ReadSettingsFile(std::string{std::istreambuf_iterator<char>(backup), {}});
                 ASSERT_TRUE(read.ok()) << read.error;
                 EXPECT_EQ(read.values[SettingIndex(SettingId::Registrations)].lines,
                           std::vector<std::string>{"Bind Printer 9101"});
-                EXPECT_EQ(read.values[SettingIndex(SettingId::NoDisconnect)].lines,
-                          std::vector<std::string>{"prsv off"});
             }
         }
         EXPECT_EQ(
