@@ -103,8 +103,8 @@ CLoadSettingsDlg::CLoadSettingsDlg(CSettingValues now, CSettingValues file, bool
 bool CLoadSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_listEntries.InsertColumn(0, "Table", ColumnAlign::Left, 190);
-    m_listEntries.InsertColumn(1, "Entry", ColumnAlign::Left, 330);
-    m_listEntries.InsertColumn(2, "Load", ColumnAlign::Left, 240);
+    m_listEntries.InsertColumn(1, "Entry", ColumnAlign::Left, 320);
+    m_listEntries.InsertColumn(2, "What Load does", ColumnAlign::Left, 360);
     ShowRows();
     return true;
 }
