@@ -107,6 +107,11 @@ void LoadSettings(CDialog& owner) {
         ReportReadFailure(owner, now, "Nothing was sent.");
         return;
     }
+    // Such an entry is neither compared, released nor in the backup: the operator should know.
+    if (!now.leftOut.empty())
+        owner.MessageBox("Velmora42 holds table entries a load cannot compare or back up; it "
+                         "leaves them as they are." +
+                         now.LeftOutText());
     // The connections matter only when the load would change the mode.
     const CSettingEntry& nowMode = now.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
     const CSettingEntry& fileMode = file.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
