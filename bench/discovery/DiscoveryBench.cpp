@@ -19,7 +19,7 @@
 
 #include "PrivateNetwork.h"
 #include "session/SearchDlg.h"
-#include "session/UdpSocket.h"
+#include "discovery/UdpSocket.h"
 #include "sim/Simulator.h"
 #include "sim/Socket.h"
 #include "ui/Application.h"

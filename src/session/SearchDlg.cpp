@@ -4,10 +4,10 @@
 #include <array>
 #include <optional>
 
-#include "session/DiscoveryCodec.h"
+#include "discovery/DiscoveryCodec.h"
 #include "session/LoginDlg.h"
 #include "session/ManagerWindow.h"
-#include "session/UdpSocket.h"
+#include "discovery/UdpSocket.h"
 #include "ui/Application.h"
 #include "ui/DataExchange.h"
 #include "ui/ListViewCtrl.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "session/DatagramSocket.h"
-#include "session/DiscoveryInterfaces.h"
+#include "discovery/DatagramSocket.h"
+#include "discovery/DiscoveryInterfaces.h"
 #include "ui/Dialog.h"
 
 struct CDeviceRecord;

@@ -4,9 +4,9 @@
 
 #include "FakeAppliances.h"
 #include "FakeNetwork.h"
-#include "session/DiscoveryCodec.h"
+#include "discovery/DiscoveryCodec.h"
 #include "session/SearchDlg.h"
-#include "session/UdpSocket.h"
+#include "discovery/UdpSocket.h"
 #include "ui/Application.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/testing/Input.h"

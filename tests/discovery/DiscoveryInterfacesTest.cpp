@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "session/DiscoveryInterfaces.h"
+#include "discovery/DiscoveryInterfaces.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "session/DiscoveryInterfaces.h"
+#include "discovery/DiscoveryInterfaces.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "session/NetworkInterfaces.h"
+#include "discovery/NetworkInterfaces.h"
 
 // Where a search sends its request when the destination is the limited broadcast: a datagram
 // to 255.255.255.255 leaves through one interface only, the one the routing table picks, so

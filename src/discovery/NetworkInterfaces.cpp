@@ -1,4 +1,4 @@
-#include "session/NetworkInterfaces.h"
+#include "discovery/NetworkInterfaces.h"
 
 #include <arpa/inet.h>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "session/UdpSocket.h"
+#include "discovery/UdpSocket.h"
 
 namespace {
 
