@@ -33,6 +33,8 @@ enum class SendOutcome { Sent, SentToSubnet, Failed };
 struct CSendResult {
     CDiscoverySend send;
     SendOutcome outcome = SendOutcome::Failed;
+    // The address the request went to last (the subnet's broadcast when it went there).
+    std::string destination;
 };
 
 // Whether any request of the search went out.

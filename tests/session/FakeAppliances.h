@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReplyBuilder.h"
-#include "session/SearchDlg.h"
+#include "discovery/DiscoverySearch.h"
 
 #include <netinet/in.h>
 
