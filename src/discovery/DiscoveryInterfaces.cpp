@@ -27,13 +27,19 @@ std::string Listed(const std::vector<CSendResult>& results, bool sent) {
     return list;
 }
 
+std::string SubnetBroadcast(const CInterfaceAddress& entry) {
+    const bool real = entry.canBroadcast && !entry.pointToPoint && entry.prefixLength < 31 &&
+                      entry.broadcastAddress != entry.address;
+    return real ? entry.broadcastAddress : std::string();
+}
+
 } // namespace
 
 std::vector<CDiscoverySend> ChooseDiscoverySends(const CNetworkView& network) {
     std::vector<CDiscoverySend> sends;
     for (const CInterfaceAddress& entry : network.addresses)
         if (entry.up && entry.canBroadcast && !entry.address.empty() && !Chosen(sends, entry.index))
-            sends.push_back({entry.index, entry.name, entry.address, entry.broadcastAddress});
+            sends.push_back({entry.index, entry.name, entry.address, SubnetBroadcast(entry)});
     if (network.routedSource.empty())
         return sends;
     const auto routed = std::find_if(

@@ -12,8 +12,10 @@
 inline constexpr const char* kLimitedBroadcast = "255.255.255.255";
 
 // One request of a search: out of the interface `index`, from its address `source`.
-// `subnetBroadcast` is the interface's own broadcast address, tried when the system refuses
-// the limited broadcast there. Index 0 leaves the choice of interface to the routing table.
+// `subnetBroadcast` is the subnet's broadcast address, tried when the system refuses the
+// limited broadcast there; empty where the interface has no real one (point-to-point, a /31
+// or /32, or none set), so that a request said to be sent did reach the LAN as a broadcast.
+// Index 0 leaves the choice of interface to the routing table.
 struct CDiscoverySend {
     unsigned index = 0;
     std::string name;

@@ -1,6 +1,7 @@
 #include "discovery/NetworkInterfaces.h"
 
 #include <arpa/inet.h>
+#include <bit>
 #include <cstdint>
 #include <ifaddrs.h>
 #include <net/if.h>
@@ -20,6 +21,13 @@ std::string Dotted(const sockaddr* address) {
     return inet_ntop(AF_INET, &ipv4->sin_addr, text, sizeof text) ? text : std::string();
 }
 
+int PrefixLength(const sockaddr* netmask) {
+    if (netmask == nullptr || netmask->sa_family != AF_INET)
+        return 0;
+    const auto* ipv4 = reinterpret_cast<const sockaddr_in*>(netmask);
+    return std::popcount(ntohl(ipv4->sin_addr.s_addr));
+}
+
 std::vector<CInterfaceAddress> ReadAddresses() {
     std::vector<CInterfaceAddress> addresses;
     ifaddrs* list = nullptr;
@@ -36,6 +44,8 @@ std::vector<CInterfaceAddress> ReadAddresses() {
         address.address = Dotted(entry->ifa_addr);
         if (address.canBroadcast)
             address.broadcastAddress = Dotted(entry->ifa_broadaddr);
+        address.pointToPoint = (entry->ifa_flags & IFF_POINTOPOINT) != 0;
+        address.prefixLength = PrefixLength(entry->ifa_netmask);
         if (address.index != 0)
             addresses.push_back(std::move(address));
     }

@@ -401,6 +401,121 @@ INSTANTIATE_TEST_SUITE_P(
                     "IPv4 address)",
                     {kSearchError}}));
 
+// An interface whose broadcast address the system reports though it has no real one.
+CInterfaceAddress WithoutBroadcast(const char* what) {
+    CInterfaceAddress m1{"m1", 7, true, true, "10.50.0.11", "10.50.0.11"};
+    if (std::string(what) == "point-to-point") {
+        m1.broadcastAddress = "10.50.0.12";
+        m1.pointToPoint = true;
+    } else if (std::string(what) == "/32") {
+        m1.prefixLength = 32;
+    }
+    return m1;
+}
+
+// Two searches one after the other, a second apart; `late` replies come that long after the
+// first request.
+struct SearchCase {
+    const char* what;
+    std::vector<CInterfaceAddress> interfaces;
+    std::set<unsigned> refusingLimited;
+    std::vector<Bytes> answers;
+    std::vector<std::pair<std::uint64_t, Bytes>> late;
+    Strings first;
+    Strings second;
+    std::string hint;
+};
+
+void PrintTo(const SearchCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class SearchCaseTest : public BroadcastSearchTest,
+                       public ::testing::WithParamInterface<SearchCase> {};
+
+TEST_P(SearchCaseTest, ListsEachApplianceOnceFromTheWindowAndSaysWhereItSearched) {
+    const SearchCase& c = GetParam();
+    network.view = CNetworkView{c.interfaces, ""};
+    network.refusingLimited = c.refusingLimited;
+    appliances.Answer(c.answers);
+    std::uint64_t requested = 0;
+    std::size_t lateSent = 0;
+    backend.OnRepaint([&] {
+        appliances.Serve();
+        for (; lateSent < c.late.size() &&
+               backend.GetTickCount() - requested >= c.late[lateSent].first;
+             ++lateSent)
+            appliances.SendToRequester(c.late[lateSent].second);
+    });
+    CSearchDlg dialog(network.Target());
+    Show(dialog, [&](CSearchDlg& shown) {
+        requested = backend.GetTickCount();
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(Names(shown), c.first);
+        EXPECT_EQ(EmptyText(shown), c.first.empty() ? c.hint : "");
+        backend.WaitWithoutInput(1000);
+        ClickButton(shown, IDC_SEARCH);
+        EXPECT_EQ(Names(shown), c.second);
+    });
+    EXPECT_TRUE(backend.MessageBoxes().empty());
+}
+
+const CInterfaceAddress kWired = Laptop().addresses[1];
+const CInterfaceAddress kWifi = Laptop().addresses[3];
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SearchCaseTest,
+    ::testing::Values(
+        SearchCase{"wired and Wi-Fi on one LAN",
+                   {kWired, kWifi},
+                   {},
+                   {BuildReply(Appliance(1)), BuildReply(Appliance(2))},
+                   {},
+                   {"Velmora42-2", "Velmora42-1"},
+                   {"Velmora42-2", "Velmora42-1"},
+                   ""},
+        SearchCase{"a reply at 1.5 s after one at 0.9 s",
+                   {kWired},
+                   {},
+                   {},
+                   {{900, BuildReply(Appliance(1))}, {1500, BuildReply(Appliance(2))}},
+                   {"Velmora42-1"},
+                   {},
+                   ""},
+        SearchCase{"a reply at 1.1 s",
+                   {kWired},
+                   {},
+                   {},
+                   {{1100, BuildReply(Appliance(1))}},
+                   {},
+                   {},
+                   "No appliance answered on enp3s0 192.168.10.4"},
+        SearchCase{"point-to-point",
+                   {kWired, WithoutBroadcast("point-to-point")},
+                   {7},
+                   {},
+                   {},
+                   {},
+                   {},
+                   "No appliance answered on enp3s0 192.168.10.4\nCould not send on m1 10.50.0.11"},
+        SearchCase{"/32",
+                   {kWired, WithoutBroadcast("/32")},
+                   {7},
+                   {},
+                   {},
+                   {},
+                   {},
+                   "No appliance answered on enp3s0 192.168.10.4\nCould not send on m1 10.50.0.11"},
+        SearchCase{
+            "no broadcast address set",
+            {kWired, WithoutBroadcast("none set")},
+            {7},
+            {},
+            {},
+            {},
+            {},
+            "No appliance answered on enp3s0 192.168.10.4\nCould not send on m1 10.50.0.11"}));
+
 TEST_F(BroadcastSearchTest, EverySearchReadsTheInterfacesAnewAndARowEndsTheHint) {
     network.view = CNetworkView{{Laptop().addresses[3]}, ""};
     CSearchDlg dialog(network.Target());
