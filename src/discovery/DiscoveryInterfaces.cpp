@@ -17,14 +17,65 @@ std::string Where(const CSendResult& result) {
     return where;
 }
 
-std::string Listed(const std::vector<CSendResult>& results, bool sent) {
-    std::string list;
-    for (const CSendResult& result : results) {
-        if ((result.outcome != SendOutcome::Failed) != sent)
-            continue;
-        list += (list.empty() ? "" : ", ") + Where(result);
+// One line of the hint: a lead, then the places it names; those past `shown` (one at least)
+// are counted.
+struct CHintLine {
+    std::string lead;
+    std::vector<std::string> places;
+    std::size_t shown = 0;
+
+    std::string Text() const {
+        std::string text = lead;
+        for (std::size_t i = 0; i < shown; ++i)
+            text += (i == 0 ? "" : ", ") + places[i];
+        if (shown < places.size())
+            text += " and " + std::to_string(places.size() - shown) + " more";
+        return text;
     }
-    return list;
+};
+
+std::vector<CHintLine> HintLines(const std::vector<CSendResult>& results) {
+    CHintLine sent{"No appliance answered on ", {}};
+    CHintLine failed{"Could not send on ", {}};
+    for (const CSendResult& result : results)
+        (result.outcome == SendOutcome::Failed ? failed : sent).places.push_back(Where(result));
+    std::vector<CHintLine> lines;
+    for (CHintLine* line : {&sent, &failed})
+        if (!line->places.empty()) {
+            line->shown = line->places.size();
+            lines.push_back(std::move(*line));
+        }
+    return lines;
+}
+
+std::string Joined(const std::vector<CHintLine>& lines) {
+    std::string text;
+    for (const CHintLine& line : lines)
+        text += (text.empty() ? "" : "\n") + line.Text();
+    return text;
+}
+
+// The lines `text` takes wrapped at its blanks to `columns` characters.
+int WrappedLines(const std::string& text, int columns) {
+    int lines = 1;
+    int used = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of(" \n", start), text.size());
+        const int word = static_cast<int>(end - start);
+        if (used > 0 && used + 1 + word > columns) {
+            ++lines;
+            used = word;
+        } else {
+            used += (used > 0 ? 1 : 0) + word;
+        }
+        if (end < text.size() && text[end] == '\n') {
+            ++lines;
+            used = 0;
+        }
+        start = end + 1;
+    }
+    return lines;
 }
 
 std::string SubnetBroadcast(const CInterfaceAddress& entry) {
@@ -65,12 +116,29 @@ std::string NoAnswerText(const std::vector<CSendResult>& results, const std::str
     if (results.empty())
         return "This machine has no network interface to search on (none is up with an IPv4 "
                "address)";
-    const std::string sent = Listed(results, true);
-    const std::string failed = Listed(results, false);
-    std::string text;
-    if (!sent.empty())
-        text = "No appliance answered on " + sent;
-    if (!failed.empty())
-        text += (text.empty() ? "" : "\n") + std::string("Could not send on ") + failed;
-    return text;
+    return Joined(HintLines(results));
+}
+
+// Each line names one place at least, then they take one more in turn while the text fits,
+// so that the "could not send" line keeps its room however many were searched.
+std::string NoAnswerText(const std::vector<CSendResult>& results, const std::string& destination,
+                         const CTextBox& box) {
+    if (destination != kLimitedBroadcast || results.empty())
+        return NoAnswerText(results, destination);
+    std::vector<CHintLine> lines = HintLines(results);
+    for (CHintLine& line : lines)
+        line.shown = 1;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (CHintLine& line : lines) {
+            if (line.shown == line.places.size())
+                continue;
+            ++line.shown;
+            if (WrappedLines(Joined(lines), box.columns) <= box.lines)
+                grew = true;
+            else
+                --line.shown;
+        }
+    }
+    return Joined(lines);
 }

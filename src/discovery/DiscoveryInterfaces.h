@@ -47,3 +47,14 @@ bool AnySent(const std::vector<CSendResult>& results);
 // or that there was no interface to search on. A search to any other `destination` than the
 // limited broadcast names that destination.
 std::string NoAnswerText(const std::vector<CSendResult>& results, const std::string& destination);
+
+// Room for a text, in characters of the font's average width and in lines.
+struct CTextBox {
+    int columns = 0;
+    int lines = 0;
+};
+
+// The same text fitted to `box` as far as it goes: each line names as many of its interfaces
+// as fit with the other's, those left out counted ("and 283 more").
+std::string NoAnswerText(const std::vector<CSendResult>& results, const std::string& destination,
+                         const CTextBox& box);

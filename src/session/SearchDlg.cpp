@@ -13,6 +13,14 @@
 
 namespace {
 
+// The list's size in dialog units, in which a character of the font's average width is 4
+// wide and its height 8.
+constexpr int kListWidth = 209;
+constexpr int kListHeight = 90;
+// What the empty list's text has room for: the rows area below the header, less the text's
+// margins, in lines spaced a little wider than the font is high.
+constexpr CTextBox kHintBox{(kListWidth - 12) / 4, (kListHeight - 16) / 10};
+
 const CDialogResource& SearchDlgResource() {
     using namespace ControlStyle;
     static const CDialogResource resource{
@@ -22,7 +30,7 @@ const CDialogResource& SearchDlgResource() {
         "System",
         10,
         {
-            {IDC_DEVICE_LIST, ControlKind::ListView, "", DlgRect(7, 7, 209, 90),
+            {IDC_DEVICE_LIST, ControlKind::ListView, "", DlgRect(7, 7, kListWidth, kListHeight),
              SingleSelection | ShowSelectionAlways | NoSortHeader | GridLines | FullRowSelect},
             {IDC_SEARCH, ControlKind::PushButton, "Search", DlgRect(7, 102, 60, 16)},
             {IDC_SEARCH_CANCEL, ControlKind::PushButton, "Cancel", DlgRect(156, 102, 60, 16)},
@@ -147,7 +155,8 @@ bool CSearchDlg::Discover() {
     blocking.reset();
     list.SetRedraw(true);
     if (list.GetItemCount() == 0)
-        list.SetEmptyText(NoAnswerText(result.sends, m_target.address));
+        list.SetEmptyText(NoAnswerText(result.sends, m_target.address, kHintBox),
+                          NoAnswerText(result.sends, m_target.address));
     if (AnySent(result.sends))
         return true;
     MessageBox("Search Error. Check Velmora42 and Try again");

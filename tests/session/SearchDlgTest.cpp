@@ -413,8 +413,31 @@ CInterfaceAddress WithoutBroadcast(const char* what) {
     return m1;
 }
 
+// `count` bridges, each on a LAN of its own, and m1 with no broadcast address.
+std::vector<CInterfaceAddress> Bridges(int count) {
+    std::vector<CInterfaceAddress> bridges;
+    for (int i = 0; i < count; ++i) {
+        const std::string subnet = "10.60." + std::to_string(i) + ".";
+        bridges.push_back({"br" + std::to_string(i), static_cast<unsigned>(100 + i), true, true,
+                           subnet + "1", subnet + "255"});
+    }
+    bridges.push_back(WithoutBroadcast("none set"));
+    return bridges;
+}
+
+// The hint of a search on Bridges(count), naming the first `named` of them.
+std::string BridgesHint(int count, int named) {
+    std::string text = "No appliance answered on br0 10.60.0.1";
+    for (int i = 1; i < named; ++i)
+        text += ", br" + std::to_string(i) + " 10.60." + std::to_string(i) + ".1";
+    if (named < count)
+        text += " and " + std::to_string(count - named) + " more";
+    return text + "\nCould not send on m1 10.50.0.11";
+}
+
 // Two searches one after the other, a second apart; `late` replies come that long after the
-// first request.
+// first request. `hint` is what the empty list shows, `description` (when not the same) what
+// it tells assistive tools.
 struct SearchCase {
     const char* what;
     std::vector<CInterfaceAddress> interfaces;
@@ -424,6 +447,7 @@ struct SearchCase {
     Strings first;
     Strings second;
     std::string hint;
+    std::string description = hint;
 };
 
 void PrintTo(const SearchCase& c, std::ostream* out) {
@@ -453,6 +477,7 @@ TEST_P(SearchCaseTest, ListsEachApplianceOnceFromTheWindowAndSaysWhereItSearched
         ClickButton(shown, IDC_SEARCH);
         EXPECT_EQ(Names(shown), c.first);
         EXPECT_EQ(EmptyText(shown), c.first.empty() ? c.hint : "");
+        EXPECT_EQ(List(shown).GetEmptyDescription(), c.first.empty() ? c.description : "");
         backend.WaitWithoutInput(1000);
         ClickButton(shown, IDC_SEARCH);
         EXPECT_EQ(Names(shown), c.second);
@@ -462,6 +487,8 @@ TEST_P(SearchCaseTest, ListsEachApplianceOnceFromTheWindowAndSaysWhereItSearched
 
 const CInterfaceAddress kWired = Laptop().addresses[1];
 const CInterfaceAddress kWifi = Laptop().addresses[3];
+const char* const kWiredAndM1 =
+    "No appliance answered on enp3s0 192.168.10.4\nCould not send on m1 10.50.0.11";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SearchCaseTest,
@@ -497,24 +524,34 @@ INSTANTIATE_TEST_SUITE_P(
                    {},
                    {},
                    {},
-                   "No appliance answered on enp3s0 192.168.10.4\nCould not send on m1 10.50.0.11"},
-        SearchCase{"/32",
-                   {kWired, WithoutBroadcast("/32")},
+                   kWiredAndM1},
+        SearchCase{"/32", {kWired, WithoutBroadcast("/32")}, {7}, {}, {}, {}, {}, kWiredAndM1},
+        SearchCase{"no broadcast address set",
+                   {kWired, WithoutBroadcast("none set")},
                    {7},
                    {},
                    {},
                    {},
                    {},
-                   "No appliance answered on enp3s0 192.168.10.4\nCould not send on m1 10.50.0.11"},
-        SearchCase{
-            "no broadcast address set",
-            {kWired, WithoutBroadcast("none set")},
-            {7},
-            {},
-            {},
-            {},
-            {},
-            "No appliance answered on enp3s0 192.168.10.4\nCould not send on m1 10.50.0.11"}));
+                   kWiredAndM1},
+        SearchCase{"17 bridges",
+                   Bridges(17),
+                   {7},
+                   {},
+                   {},
+                   {},
+                   {},
+                   BridgesHint(17, 15),
+                   BridgesHint(17, 17)},
+        SearchCase{"300 bridges",
+                   Bridges(300),
+                   {7},
+                   {},
+                   {},
+                   {},
+                   {},
+                   BridgesHint(300, 15),
+                   BridgesHint(300, 300)}));
 
 TEST_F(BroadcastSearchTest, EverySearchReadsTheInterfacesAnewAndARowEndsTheHint) {
     network.view = CNetworkView{{Laptop().addresses[3]}, ""};
