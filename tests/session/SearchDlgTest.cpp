@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <net/if.h>
-
 #include "FakeAppliances.h"
 #include "FakeNetwork.h"
 #include "discovery/DiscoveryCodec.h"
@@ -568,32 +566,6 @@ TEST_F(BroadcastSearchTest, EverySearchReadsTheInterfacesAnewAndARowEndsTheHint)
     });
     ASSERT_EQ(network.Sent().size(), 3u);
     EXPECT_EQ(network.Sent()[2], (Sent{2, "192.168.10.4", kLimitedBroadcast}));
-}
-
-// The system's side of a send through one interface, on loopback.
-TEST(UdpSocketTest, SendsThroughTheInterfaceItIsGivenAndFailsWhereThatCannotBe) {
-    CFakeAppliances appliance;
-    const CDiscoveryTarget target = appliance.Target();
-    const unsigned loopback = if_nametoindex("lo");
-    ASSERT_NE(loopback, 0u);
-    CUdpSocket socket;
-    ASSERT_TRUE(socket.Open());
-    struct Case {
-        unsigned index;
-        const char* source;
-        bool sent;
-    };
-    for (const Case& c :
-         {Case{loopback, "127.0.0.1", true}, Case{loopback, "", true}, Case{0, "", true},
-          Case{0x7fffffff, "127.0.0.1", false}, Case{loopback, "not an address", false}}) {
-        const int before = appliance.Requests();
-        EXPECT_EQ(
-            socket.SendThrough(c.index, c.source, target.address, target.port, kDiscoveryRequest),
-            c.sent)
-            << c.index << " " << c.source;
-        appliance.Serve();
-        EXPECT_EQ(appliance.Requests() - before, c.sent ? 1 : 0) << c.index << " " << c.source;
-    }
 }
 
 } // namespace
