@@ -56,7 +56,7 @@ public:
 
     explicit CDiscoverySearch(CDiscoveryTarget target = {}, int windowMs = kDefaultWindowMs);
 
-    // Makes the socket; false when the system refuses one (no search can run then).
+    // Makes the socket; false when the system refuses one. A search runs only once it is open.
     bool Open();
     // A search to the target's destination. No reply is awaited when no request went out.
     CDiscoveryResult Run(const CSearchHooks& hooks = {});

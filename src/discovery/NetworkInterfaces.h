@@ -4,7 +4,7 @@
 #include <vector>
 
 // The machine's network as a search sees it: read afresh for every search, so that a cable
-// plugged in or a VPN started while the search dialog is open counts at the next Search.
+// plugged in or a VPN started since the last search counts at the next.
 
 // One IPv4 address of one network interface; an interface with several addresses is listed
 // once for each.
