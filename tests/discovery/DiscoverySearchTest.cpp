@@ -27,18 +27,14 @@ TEST(DiscoverySearchTest, SendsOnceToEachAddressAndKeepsOneRecordPerAppliance) {
     };
     hooks.found = [&](const CDeviceRecord&) { ++found; };
     const CDiscoveryResult result = search.RunTo({"127.0.0.1", "127.0.0.1", "300.1.2.3"}, hooks);
-    ASSERT_EQ(result.sends.size(), 3u);
-    Strings outcomes;
+    Strings failed;
     for (const CSendResult& send : result.sends)
-        outcomes.push_back(send.destination +
-                           (send.outcome == SendOutcome::Failed ? " failed" : " sent"));
-    EXPECT_EQ(outcomes, (Strings{"127.0.0.1 sent", "127.0.0.1 sent", "300.1.2.3 failed"}));
+        failed.push_back(send.outcome == SendOutcome::Failed ? send.destination : "");
+    EXPECT_EQ(failed, (Strings{"", "", "300.1.2.3"}));
     EXPECT_EQ(appliance.Requests(), 2);
-    ASSERT_EQ(result.records.size(), 1u);
-    EXPECT_EQ(result.records[0].btName, "Velmora42-1");
+    EXPECT_EQ(result.records, std::vector<CDeviceRecord>{*ParseDiscoveryReply(BuildReply({}))});
     EXPECT_EQ(found, 1);
-    EXPECT_GE(clock, 1000u);
-    EXPECT_LT(clock, 1040u);
+    EXPECT_TRUE(clock >= 1000u && clock < 1040u) << clock;
 }
 
 TEST(UnicastAddressesTest, AnAddressOrEachAddressOfASubnet) {
