@@ -49,7 +49,11 @@ struct CDiscoveryResult {
 // the replies are gathered until the window, timed from the last request, is over. What
 // waited in the socket from an earlier search is dropped first, and a reply that comes after
 // the window waits for nothing: the next search drops it. Owns one socket for all its
-// searches; blocks the calling thread for the window.
+// searches; blocks the calling thread for the window. A program without a window needs no
+// hooks:
+//     CDiscoverySearch search;            // the limited broadcast to port 9097, for 1 s
+//     if (search.Open())
+//         records = search.Run().records; // or RunTo(*UnicastAddresses("10.0.0.0/24"))
 class CDiscoverySearch {
 public:
     static constexpr int kDefaultWindowMs = 1000;
