@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 #include "QtFixture.h"
@@ -371,6 +372,18 @@ TEST_F(QtPeersTest, TextsSetThroughTheAccessibilityBusReachTheControlsAsTypingDo
     EXPECT_EQ(dialog.For(Address), Entries{"EN_CHANGE"});
     EXPECT_EQ(dialog.For(HostCombo), Entries{"CBN_EDITCHANGE"});
     EXPECT_TRUE(dialog.For(Log).empty());
+}
+
+TEST_F(QtPeersTest, NothingFromTheBusReachesADialogUnderAModalBox) {
+    QTimer::singleShot(0, [&] {
+        Accessible(IDOK)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        SetValue(Accessible(Name), "Behind");
+        QTest::qWait(50); // a press taken would click from the event loop
+        QApplication::activeModalWidget()->close();
+    });
+    dialog.MessageBox("Wait");
+    EXPECT_TRUE(dialog.log.empty());
+    EXPECT_EQ(WidgetOf<QLineEdit>(Name)->text().toStdString(), dialog.GetDlgItemText(Name));
 }
 
 TEST_F(QtPeersTest, ButtonsAnswerWithTheirKindAndTheirActionsClickAsAPersonDoes) {
