@@ -2,15 +2,16 @@
 // backend as the tests drive them: Save on appliance A (every query, the file written), then
 // Load of that file into appliance B (the file read, B's settings read, the changed settings
 // sent, everything read back), B set back to its own values before each load so that every
-// load has the same work. Prints the median and maximum wall time of each over the runs (20,
-// or the number given as the only argument) and the lines each sends. The simulator answers
-// at once, so the figures are the program's own cost plus loopback; a real appliance adds its
-// own pace to every exchange.
+// load has the same work (its backup written into a folder of the run). Prints the median and
+// maximum wall time of each over the runs (20, or the number given as the only argument) and the
+// lines each sends. The simulator answers at once, so the figures are the program's own cost plus
+// loopback; a real appliance adds its own pace to every exchange.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,13 @@ int main(int argc, char** argv) {
     });
 
     const std::string path = "/tmp/velmora42-bench-settings.txt";
+    // Each load writes its backup: into a folder of this run, not the user's data folder.
+    std::string dataHome = "/tmp/velmora42-bench-data-XXXXXX";
+    if (mkdtemp(dataHome.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
     std::vector<double> saves;
     std::vector<double> loads;
     size_t saveLines = 0;
@@ -120,6 +128,7 @@ int main(int argc, char** argv) {
     discovery.address = "127.0.0.1";
     discovery.port = 9; // discard: nothing answers
     app.InitInstance(discovery);
+    std::filesystem::remove_all(dataHome);
     if (saves.empty()) {
         std::fprintf(stderr, "the main window closed before the runs\n");
         return 1;

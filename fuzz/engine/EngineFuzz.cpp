@@ -62,13 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         const std::string reply = engine.SendCommand(channel, "help\r\n", timeout);
 
         // The drain reads until nothing waits, up to its limit; the reply takes one read or
-        // up to ten.
+        // gathers pieces up to its own limit.
         const int reads = channel.Reads() - readsBefore;
         const int drainReads = (CCommandEngine::kDrainLimit + CCommandEngine::kReadLimit - 1) /
                                CCommandEngine::kReadLimit;
-        const int replyReads = timeout == 0 ? 1 : CCommandEngine::kMaxReads;
-        Require(reads <= drainReads + replyReads);
-        Require(reply.size() <= static_cast<size_t>(replyReads) * CCommandEngine::kReadLimit);
+        const size_t replyLimit = timeout == 0 ? CCommandEngine::kReadLimit
+                                               : static_cast<size_t>(CCommandEngine::kReplyLimit);
+        Require(timeout != 0 || reads <= drainReads + 1);
+        Require(reply.size() <= replyLimit);
         Require(reply.find('\0') == std::string::npos);
         Require(log.pane.LineCount() <= CLogPaneText::kMaxLines);
         const std::string list = CommandListFromHelpReply(reply);

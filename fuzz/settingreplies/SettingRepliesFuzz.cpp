@@ -2,7 +2,7 @@
 // mode dialogs as Save cuts it, and checks what must hold for any reply: the lines Save would
 // keep (those the file's checks take as the setting's own; a parser may well give others,
 // such as an address with the reply's line end in it, which Save refuses) go through the
-// file and come back the same.
+// file, with a header made of the reply, and come back the same.
 
 #include "appliance/ApplianceSettings.h"
 #include "appliance/SettingsFile.h"
@@ -21,7 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (AreSettingLines(info.id, *lines))
             kept[static_cast<size_t>(SettingIndex(info.id))] = {true, *lines};
     }
-    const CSettingsFileResult file = ReadSettingsFile(WriteSettingsFile({}, kept));
+    const std::string any(reply);
+    const CSettingsHeader header{any, any, any, any, any, any, any};
+    const CSettingsFileResult file = ReadSettingsFile(WriteSettingsFile(header, kept));
     if (!file.ok() || file.values != kept)
         std::abort();
     return 0;

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings file reader and checks what must hold for any file:
 // either an error naming a line (or the size) and nothing kept, or settings whose every line
 // is a set command the program would send by itself, which the writer turns back into a
-// file that reads the same.
+// file that reads the same, whatever its header holds (filled from the input too).
 
 #include "appliance/SettingsFile.h"
 
@@ -25,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              result.values[static_cast<size_t>(SettingIndex(info.id))].lines)
             if (ClassifySetLine(line) != info.id || line.size() > kMaxSettingsLine)
                 std::abort();
-    const CSettingsFileResult again = ReadSettingsFile(WriteSettingsFile({}, result.values));
+    const std::string any(text);
+    const CSettingsHeader header{any, any, any, any, any, any, any};
+    const CSettingsFileResult again = ReadSettingsFile(WriteSettingsFile(header, result.values));
     if (!again.ok() || again.values != result.values)
         std::abort();
     return 0;

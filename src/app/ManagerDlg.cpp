@@ -91,11 +91,15 @@ void CManagerDlg::OnDestroy() {
     DeleteControlSocket();
 }
 
+// A tab changed with the keys is shown but not refreshed; its timers change as on a click,
+// so that no page polls behind another one.
 void CManagerDlg::OnSelchangeTab() {
     const int selection = m_tabCtrl.GetCurSel();
     if (selection < 0)
         return;
     m_tabCtrl.ShowPage(selection);
+    if (m_tabCtrl.PagesCreated())
+        SetPageTimersFor(selection);
 }
 
 void CManagerDlg::OnClickTab() {
@@ -103,15 +107,18 @@ void CManagerDlg::OnClickTab() {
     m_nCurTab = m_tabCtrl.GetCurSel();
     if (m_nCurTab == previous || !m_tabCtrl.PagesCreated())
         return;
+    SetPageTimersFor(m_nCurTab);
+    if (m_nCurTab >= 0)
+        m_tabCtrl.Page(m_nCurTab).RefreshPage();
+}
+
+void CManagerDlg::SetPageTimersFor(int tab) {
     StopPageTimers();
-    if (m_nCurTab < 0)
-        return;
-    if (m_nCurTab == CPageTabCtrl::kConnections) {
+    if (tab == CPageTabCtrl::kConnections) {
         CConnectionsPage& connections = m_tabCtrl.ConnectionsPage();
         connections.SetTimer(kPageTimer, kConnectionsPeriodMs);
         connections.m_bTimerRunning = true;
     }
-    m_tabCtrl.Page(m_nCurTab).RefreshPage();
 }
 
 void CManagerDlg::StopPageTimers() {

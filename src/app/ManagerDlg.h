@@ -45,6 +45,8 @@ public:
 private:
     void OnSelchangeTab();
     void OnClickTab();
+    // Stops the page timers and starts the Connections page's when `tab` is its tab.
+    void SetPageTimersFor(int tab);
     void OnReconnect();
     void OnRelogin();
     void OnSysCommand(UINT id);

@@ -117,6 +117,27 @@ Lines PeriodicInquiry(std::string_view reply) {
                std::string(inquiry.accessCode == 0 ? kGeneralAccessCode : kLimitedAccessCode));
 }
 
+std::string Printable(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        out += c >= 0x20 && c <= 0x7E ? c : '?';
+    return out;
+}
+
+std::vector<std::string> KeptEntries(const CSettingInfo& info,
+                                     const std::vector<std::string>& lines,
+                                     std::vector<std::string>& leftOut) {
+    std::vector<std::string> kept;
+    for (const std::string& line : lines) {
+        if (ClassifySetLine(line) == info.id && TableEntryConflict(info.id, kept, line).empty())
+            kept.push_back(line);
+        else
+            leftOut.push_back(std::string(info.label) + ": \"" + Printable(CommandArguments(line)) +
+                              "\"");
+    }
+    return kept;
+}
+
 } // namespace
 
 std::string_view SettingQuery(SettingId id) {
@@ -207,6 +228,15 @@ std::string CReadSettingsResult::Message() const {
     return "Reading " + failedSetting + " is Failed. Try again";
 }
 
+std::string CReadSettingsResult::LeftOutText() const {
+    if (leftOut.empty())
+        return {};
+    std::string text = "\nLeft out, as no line of the file can hold them:";
+    for (const std::string& entry : leftOut)
+        text += "\n" + entry;
+    return text;
+}
+
 CReadSettingsResult ReadApplianceSettings(IApplianceExchange& appliance,
                                           const ReadProgress& progress) {
     CReadSettingsResult result;
@@ -224,10 +254,12 @@ CReadSettingsResult ReadApplianceSettings(IApplianceExchange& appliance,
                 replies.emplace(query, appliance.SendCommand(query, SettingQueryTimeout(info.id)))
                     .first;
         const std::string& reply = cached->second;
-        const Lines lines = reply.empty() ? std::nullopt : SettingLinesFromReply(info.id, reply);
-        // A value the file could not hold (the appliance reported something a dialog would
-        // not send, or two entries of a table with one device or port) fails like a reply the
-        // parser does not take.
+        Lines lines = reply.empty() ? std::nullopt : SettingLinesFromReply(info.id, reply);
+        // A table entry no file line could hold (something a dialog would not send, or the
+        // device or port of an entry before it) is left out and named; the rest is kept.
+        if (lines && info.table)
+            lines = KeptEntries(info, *lines, result.leftOut);
+        // A single value the file could not hold fails like a reply the parser does not take.
         if (!lines || !AreSettingLines(info.id, *lines)) {
             CReadSettingsResult failed;
             failed.failedSetting = std::string(info.label);

@@ -53,11 +53,12 @@ bool IsPrintable(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
 }
 
-// A device name as the Add dialogs take it: printable, not empty, no "|" (the listings
-// split on it), no blank at either end (the appliance's word split would lose it).
+// A device name as the Add dialogs take it: printable, not only blanks, no "|" (the listings
+// split on it). Blanks at either end belong to the name: the appliance keeps the text after
+// the command's blank as it was sent.
 bool IsDeviceName(std::string_view text) {
-    return !text.empty() && IsPrintable(text) && text.find('|') == std::string_view::npos &&
-           text.front() != ' ' && text.back() != ' ';
+    return text.find_first_not_of(' ') != std::string_view::npos && IsPrintable(text) &&
+           text.find('|') == std::string_view::npos;
 }
 
 bool IsDevice(std::string_view text) {
@@ -143,6 +144,42 @@ bool IsServerEntry(std::string_view arguments) {
     return blank != std::string_view::npos &&
            IsEndpoint(arguments.substr(0, blank), kServerPortDigits) &&
            IsDevice(arguments.substr(blank + 1));
+}
+
+// A number as the appliance means it: "0080" is port 80.
+std::string WithoutLeadingZeros(std::string_view digits) {
+    const size_t first = digits.find_first_not_of('0');
+    return first == std::string_view::npos ? (digits.empty() ? "" : "0")
+                                           : std::string(digits.substr(first));
+}
+
+std::string Upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+// A Bluetooth address in capitals; a name as it stands.
+std::string CanonicalDevice(std::string_view device) {
+    return IsBdAddress(device) ? Upper(device) : std::string(device);
+}
+
+// "a.b.c.d:port" with every number without leading zeros.
+std::string CanonicalEndpoint(std::string_view endpoint) {
+    std::string out;
+    size_t start = 0;
+    while (start <= endpoint.size()) {
+        const size_t end = endpoint.find_first_of(".:", start);
+        out += WithoutLeadingZeros(endpoint.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos)
+            break;
+        out += endpoint[end];
+        start = end + 1;
+    }
+    return out;
 }
 
 } // namespace
@@ -239,7 +276,10 @@ std::string TableEntryConflict(SettingId id, const std::vector<std::string>& ear
         const std::string_view first = args.substr(0, blank);
         const std::string_view second =
             blank == std::string_view::npos ? std::string_view{} : args.substr(blank + 1);
-        return id == SettingId::Registrations ? std::pair{first, second} : std::pair{second, first};
+        // Compared as the appliance means them: port 80 is port 0080.
+        return id == SettingId::Registrations
+                   ? std::pair{CanonicalDevice(first), WithoutLeadingZeros(second)}
+                   : std::pair{CanonicalDevice(second), CanonicalEndpoint(first)};
     };
     if (!SettingInfo(id).table)
         return {};
@@ -271,4 +311,36 @@ std::string DisplayValue(SettingId id, const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
         text += (text.empty() ? "" : ", ") + std::string(CommandArguments(line));
     return text;
+}
+
+std::string CanonicalSetLine(SettingId id, std::string_view line) {
+    if (ClassifySetLine(line) != id)
+        return std::string(line);
+    const std::string word(CommandWord(line));
+    const std::string_view args = CommandArguments(line);
+    switch (id) {
+    case SettingId::DataPort:
+        return word + " " + WithoutLeadingZeros(args);
+    case SettingId::Registrations: {
+        const size_t blank = args.rfind(' ');
+        return word + " " + CanonicalDevice(args.substr(0, blank)) + " " +
+               WithoutLeadingZeros(args.substr(blank + 1));
+    }
+    case SettingId::Host:
+        return word + " " + CanonicalEndpoint(args);
+    case SettingId::Servers: {
+        const size_t blank = args.find(' ');
+        return word + " " + CanonicalEndpoint(args.substr(0, blank)) + " " +
+               CanonicalDevice(args.substr(blank + 1));
+    }
+    case SettingId::Vertex: {
+        const size_t blank = args.find(' ');
+        return word + " " + WithoutLeadingZeros(args.substr(0, blank)) +
+               std::string(args.substr(blank));
+    }
+    case SettingId::Station:
+        return word + " " + Upper(args);
+    default:
+        return std::string(line);
+    }
 }

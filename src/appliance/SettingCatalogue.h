@@ -75,6 +75,11 @@ std::string TableEntryConflict(SettingId id, const std::vector<std::string>& ear
 // the setting's, no table entry with the device or port of one before it.
 bool AreSettingLines(SettingId id, const std::vector<std::string>& lines);
 
+// `line` (a line of setting `id`) as the appliance means it, for comparing what was sent with
+// what reads back: ports and address numbers without leading zeros, Bluetooth addresses in
+// capitals; any other line as it stands.
+std::string CanonicalSetLine(SettingId id, std::string_view line);
+
 // What the load window shows of a setting's lines: the arguments, entries joined by ", ";
 // "(none)" for an empty table.
 std::string DisplayValue(SettingId id, const std::vector<std::string>& lines);

@@ -13,10 +13,6 @@ std::string LineError(int number, std::string_view what) {
     return "Line " + std::to_string(number) + ": " + std::string(what);
 }
 
-bool IsBlankLine(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 // The comment that gives a table as empty; without it (and without entries) a table is not
 // in the file.
 std::string EmptyTableLine(const CSettingInfo& info) {
@@ -44,17 +40,85 @@ bool HasControlCharacter(std::string_view line) {
     return false;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view TrimBlanks(std::string_view line) {
+    const size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+}
+
+// Where the free text of a command line stands (a device or Bluetooth name), the one value
+// that may have blanks at either end: after "BTName", between the command word and the port
+// of "Bind", after the address of a "Serv" entry.
+std::optional<std::pair<size_t, size_t>> NameSpan(std::string_view line) {
+    const std::string_view word = CommandWord(line);
+    const size_t start = word.size() + 1;
+    if (start > line.size())
+        return std::nullopt;
+    if (word == "BTName")
+        return std::pair{start, line.size() - start};
+    if (word == "Bind") {
+        const size_t last = line.rfind(' ');
+        if (last < start)
+            return std::nullopt;
+        return std::pair{start, last - start};
+    }
+    if (word == "Serv") {
+        const size_t blank = line.find(' ', start);
+        if (blank == std::string_view::npos)
+            return std::nullopt;
+        return std::pair{blank + 1, line.size() - blank - 1};
+    }
+    return std::nullopt;
+}
+
+// A name with a blank at either end is written in double quotes, so that an editor that
+// strips trailing blanks keeps it; one that begins with a quote is quoted too, so that the
+// reader takes off one pair of quotes whenever a name begins with one.
+std::string FileLine(const std::string& line) {
+    const auto span = NameSpan(line);
+    if (!span || span->second == 0)
+        return line;
+    const std::string_view name = std::string_view(line).substr(span->first, span->second);
+    if (name.front() != ' ' && name.back() != ' ' && name.front() != '"')
+        return line;
+    return line.substr(0, span->first) + "\"" + std::string(name) + "\"" +
+           line.substr(span->first + span->second);
+}
+
+// The command line a file line stands for: its quoted name without the quotes; nothing when
+// a quote is left open.
+std::optional<std::string> CommandLineOf(std::string_view line) {
+    const auto span = NameSpan(line);
+    if (!span || span->second == 0 || line[span->first] != '"')
+        return std::string(line);
+    if (span->second < 2 || line[span->first + span->second - 1] != '"')
+        return std::nullopt;
+    return std::string(line.substr(0, span->first)) +
+           std::string(line.substr(span->first + 1, span->second - 2)) +
+           std::string(line.substr(span->first + span->second));
+}
+
+// A header line, cut to what the reader takes.
+std::string HeaderLine(std::string_view label, std::string_view value) {
+    return Printable(std::string("# ") + std::string(label) + std::string(value))
+               .substr(0, kMaxSettingsLine) +
+           "\n";
+}
+
 } // namespace
 
 std::string WriteSettingsFile(const CSettingsHeader& header, const CSettingValues& values) {
     std::string text;
-    text += "# Velmora42 Manager " + Printable(header.programVersion) + " settings\n";
-    text += "# Bluetooth name: " + Printable(header.btName) + "\n";
-    text += "# IP address: " + Printable(header.ipAddress) + "\n";
-    text += "# MAC address: " + Printable(header.macAddress) + "\n";
-    text += "# Model code: " + Printable(header.modelCode) + "\n";
-    text += "# Firmware: " + Printable(header.firmware) + "\n";
-    text += "# Saved: " + Printable(header.savedAt) + "\n";
+    text += HeaderLine("Velmora42 Manager ", header.programVersion + " settings");
+    text += HeaderLine("Bluetooth name: ", header.btName);
+    text += HeaderLine("IP address: ", header.ipAddress);
+    text += HeaderLine("MAC address: ", header.macAddress);
+    text += HeaderLine("Model code: ", header.modelCode);
+    text += HeaderLine("Firmware: ", header.firmware);
+    text += HeaderLine("Saved: ", header.savedAt);
     text += "# Not saved: the PIN code and the Serial Hub route generation (the appliance has no "
             "query for them).\n";
     text += "\n";
@@ -69,7 +133,7 @@ std::string WriteSettingsFile(const CSettingsHeader& header, const CSettingValue
         if (info.table && entry.lines.empty())
             text += EmptyTableLine(info) + "\n";
         for (const std::string& line : entry.lines)
-            text += Printable(line) + "\n";
+            text += Printable(FileLine(line)) + "\n";
     }
     text += std::string(kSettingsFileEnd) + "\n";
     return text;
@@ -86,6 +150,8 @@ CSettingsFileResult ReadSettingsFile(std::string_view text) {
         return fail("The file is larger than " + std::to_string(kMaxSettingsFile / 1024) +
                     " KiB; a settings file is far smaller.");
 
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
     int lastIndex = -1;
     int number = 0;
     bool ended = false;
@@ -93,10 +159,8 @@ CSettingsFileResult ReadSettingsFile(std::string_view text) {
     while (pos < text.size()) {
         ++number;
         const size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            return fail(LineError(number, "the file ends inside this line: it is cut short."));
-        std::string_view line = text.substr(pos, end - pos);
-        pos = end + 1;
+        std::string_view line = text.substr(pos, end == std::string_view::npos ? end : end - pos);
+        pos = end == std::string_view::npos ? text.size() : end + 1;
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.size() > kMaxSettingsLine)
@@ -104,8 +168,10 @@ CSettingsFileResult ReadSettingsFile(std::string_view text) {
                                               std::to_string(kMaxSettingsLine) + " characters."));
         if (HasControlCharacter(line))
             return fail(LineError(number, "the line holds a control character."));
+        // Editors leave blanks around a line and may drop the last line end.
+        line = TrimBlanks(line);
         if (ended) {
-            if (IsBlankLine(line))
+            if (line.empty())
                 continue;
             return fail(LineError(number, "text after the \"# end\" line."));
         }
@@ -113,10 +179,15 @@ CSettingsFileResult ReadSettingsFile(std::string_view text) {
             ended = true;
             continue;
         }
+        if (end == std::string_view::npos && !line.empty())
+            return fail(LineError(number, "the file ends inside this line: it is cut short."));
         const std::optional<SettingId> emptyTable = EmptyTableOf(line);
-        if (IsBlankLine(line) || (IsComment(line) && !emptyTable))
+        if (line.empty() || (IsComment(line) && !emptyTable))
             continue;
-        const std::optional<SettingId> id = emptyTable ? emptyTable : ClassifySetLine(line);
+        const std::optional<std::string> command = CommandLineOf(line);
+        if (!command)
+            return fail(LineError(number, "a quoted value lacks its closing quote."));
+        const std::optional<SettingId> id = emptyTable ? emptyTable : ClassifySetLine(*command);
         if (!id) {
             const std::string word(CommandWord(line));
             bool known = false;
@@ -140,15 +211,15 @@ CSettingsFileResult ReadSettingsFile(std::string_view text) {
             return fail(LineError(number, "\"" + std::string(info.label) + "\" is given twice."));
         if (info.table && !emptyTable) {
             for (const std::string& earlier : entry.lines)
-                if (earlier == line)
+                if (earlier == *command)
                     return fail(LineError(number, "the same entry is given twice."));
-            const std::string conflict = TableEntryConflict(info.id, entry.lines, line);
+            const std::string conflict = TableEntryConflict(info.id, entry.lines, *command);
             if (!conflict.empty())
                 return fail(LineError(number, "\"" + std::string(info.label) + "\": " + conflict));
         }
         entry.present = true;
         if (!emptyTable)
-            entry.lines.emplace_back(line);
+            entry.lines.push_back(*command);
         lastIndex = index;
     }
     if (!ended)

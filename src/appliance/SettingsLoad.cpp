@@ -15,8 +15,12 @@ const CSettingEntry& At(const CSettingValues& values, SettingId id) {
     return values[static_cast<size_t>(SettingIndex(id))];
 }
 
-bool Holds(const std::vector<std::string>& lines, const std::string& line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
+// Whether `lines` holds an entry the appliance means as `line`.
+bool Holds(SettingId id, const std::vector<std::string>& lines, const std::string& line) {
+    const std::string meant = CanonicalSetLine(id, line);
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& each) {
+        return CanonicalSetLine(id, each) == meant;
+    });
 }
 
 // The line that releases a table entry: a registration goes by its port, a server by its
@@ -28,43 +32,64 @@ std::string ReleaseLine(SettingId id, std::string_view entry) {
     return "DelServ " + std::string(args.substr(args.find(' ') + 1));
 }
 
-bool IsRelease(std::string_view line) {
-    const std::string_view word = CommandWord(line);
-    return word == "Rele" || word == "DelServ";
+std::string Quoted(const std::vector<std::string>& lines) {
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i)
+        text += (i == 0 ? "\"" : ", \"") + lines[i] + "\"";
+    return text;
 }
 
-std::string AppliedList(const std::vector<SettingId>& applied) {
-    if (applied.empty())
-        return "Nothing had been applied.";
-    std::string text = "Applied before it:";
-    for (size_t i = 0; i < applied.size(); ++i)
-        text += (i == 0 ? " " : ", ") + std::string(SettingInfo(applied[i]).label);
-    return text + ".";
-}
-
-// The table lines a stopped load got accepted, which stay applied but for the releases that
-// were put back.
-std::string TakenList(const std::vector<std::string>& taken) {
-    if (taken.empty())
-        return "";
-    std::string text = " Of this table Velmora42 took:";
-    for (size_t i = 0; i < taken.size(); ++i)
-        text += (i == 0 ? " \"" : ", \"") + taken[i] + "\"";
-    return text + ".";
-}
+// What a table replacement did on the appliance so far, for putting it back.
+struct CTableProgress {
+    std::vector<std::string> taken;      // the lines accepted, in the order sent
+    std::vector<std::string> released;   // the entries released
+    std::vector<std::string> registered; // the entries registered
+};
 
 } // namespace
 
 bool SameSetting(SettingId id, const CSettingEntry& now, const CSettingEntry& file) {
-    if (now.present != file.present)
+    if (now.present != file.present || now.lines.size() != file.lines.size())
         return false;
-    if (!SettingInfo(id).table)
-        return now.lines == file.lines;
-    std::vector<std::string> a = now.lines;
-    std::vector<std::string> b = file.lines;
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    return a == b;
+    auto meant = [id](const std::vector<std::string>& lines) {
+        std::vector<std::string> out;
+        for (const std::string& line : lines)
+            out.push_back(CanonicalSetLine(id, line));
+        // A table's entries in any order.
+        if (SettingInfo(id).table)
+            std::sort(out.begin(), out.end());
+        return out;
+    };
+    return meant(now.lines) == meant(file.lines);
+}
+
+std::vector<CTableStep> TablePlan(SettingId id, const CSettingEntry& now,
+                                  const CSettingEntry& file) {
+    std::vector<CTableStep> steps;
+    std::vector<std::string> pending; // the entries to release, in the appliance's order
+    for (const std::string& entry : now.lines) {
+        if (Holds(id, file.lines, entry))
+            steps.push_back({TableAction::Keep, entry, {}});
+        else
+            pending.push_back(entry);
+    }
+    for (const std::string& entry : file.lines) {
+        if (Holds(id, now.lines, entry))
+            continue;
+        // Released just before the registration that needs its device or port.
+        for (auto it = pending.begin(); it != pending.end();) {
+            if (TableEntryConflict(id, {*it}, entry).empty()) {
+                ++it;
+                continue;
+            }
+            steps.push_back({TableAction::Release, *it, ReleaseLine(id, *it)});
+            it = pending.erase(it);
+        }
+        steps.push_back({TableAction::Register, entry, entry});
+    }
+    for (const std::string& entry : pending)
+        steps.push_back({TableAction::Release, entry, ReleaseLine(id, entry)});
+    return steps;
 }
 
 std::vector<std::string> LoadCommands(SettingId id, const CSettingEntry& now,
@@ -72,12 +97,9 @@ std::vector<std::string> LoadCommands(SettingId id, const CSettingEntry& now,
     if (!SettingInfo(id).table)
         return file.lines;
     std::vector<std::string> commands;
-    for (const std::string& entry : now.lines)
-        if (!Holds(file.lines, entry))
-            commands.push_back(ReleaseLine(id, entry));
-    for (const std::string& entry : file.lines)
-        if (!Holds(now.lines, entry))
-            commands.push_back(entry);
+    for (const CTableStep& step : TablePlan(id, now, file))
+        if (step.action != TableAction::Keep)
+            commands.push_back(step.command);
     return commands;
 }
 
@@ -128,15 +150,30 @@ CApplyResult ApplySettings(IApplianceExchange& appliance, const CSettingValues& 
                            const CSettingValues& file, const std::vector<SettingId>& chosen,
                            const ApplyProgress& progress) {
     CApplyResult result;
-    // The lines of the table being replaced that the appliance took, in the order sent.
-    std::vector<std::string> taken;
+    CTableProgress table;
     auto send = [&](SettingId id, const std::string& line) {
         if (progress)
             progress(line);
         return appliance.SendCommand(line + "\r\n", LoadTimeout(id, line));
     };
     auto stopped = [&](std::string failure) {
-        result.failure = std::move(failure) + TakenList(taken) + "\n" + AppliedList(result.applied);
+        result.taken = table.taken;
+        if (!table.taken.empty())
+            failure += " Of this table Velmora42 took: " + Quoted(table.taken) + ".";
+        if (!result.putBack.empty())
+            failure += " Put back: " + Quoted(result.putBack) + ".";
+        if (!result.notPutBack.empty())
+            failure += " Not put back: " + Quoted(result.notPutBack) + ".";
+        const bool tableChanged =
+            !table.taken.empty() && (result.timedOut || !result.notPutBack.empty());
+        std::string applied;
+        for (size_t i = 0; i < result.applied.size(); ++i)
+            applied += (i == 0 ? " " : ", ") + std::string(SettingInfo(result.applied[i]).label);
+        result.failure = failure + "\n" +
+                         (!applied.empty()  ? "Applied before it:" + applied + "."
+                          : tableChanged    ? std::string("No setting before it had been applied.")
+                          : result.timedOut ? std::string("Nothing had been applied before it.")
+                                            : std::string("Nothing had been applied."));
         return result;
     };
     auto timedOut = [&](const std::string& line) {
@@ -146,40 +183,49 @@ CApplyResult ApplySettings(IApplianceExchange& appliance, const CSettingValues& 
     for (const CSettingInfo& info : SettingCatalogue()) {
         if (std::find(chosen.begin(), chosen.end(), info.id) == chosen.end())
             continue;
-        taken.clear();
-        std::vector<std::string> released;
-        for (const std::string& line : LoadCommands(info.id, At(now, info.id), At(file, info.id))) {
+        table = {};
+        std::vector<CTableStep> steps;
+        if (info.table)
+            steps = TablePlan(info.id, At(now, info.id), At(file, info.id));
+        else
+            for (const std::string& line : At(file, info.id).lines)
+                steps.push_back({TableAction::Register, line, line});
+        for (const CTableStep& step : steps) {
+            if (step.action == TableAction::Keep)
+                continue;
+            const std::string& line = step.command;
             const std::string reply = send(info.id, line);
             if (reply.empty())
                 return timedOut(line);
-            const bool release = IsRelease(line);
+            const bool release = step.action == TableAction::Release;
             if (release ? IsAccepted(reply) : IsLoadReplyAccepted(info.id, line, reply)) {
-                if (info.table)
-                    taken.push_back(line);
-                if (release)
-                    for (const std::string& entry : At(now, info.id).lines)
-                        if (ReleaseLine(info.id, entry) == line)
-                            released.push_back(entry);
+                if (!info.table)
+                    continue;
+                table.taken.push_back(line);
+                (release ? table.released : table.registered).push_back(step.entry);
                 continue;
             }
-            std::string failure =
+            // As a refused replacement in the Modify dialogs, the table goes back as it was:
+            // first what this load registered is released, so that what it released finds its
+            // device and port free again.
+            std::vector<std::string> putBack;
+            for (auto it = table.registered.rbegin(); it != table.registered.rend(); ++it)
+                putBack.push_back(ReleaseLine(info.id, *it));
+            putBack.insert(putBack.end(), table.released.begin(), table.released.end());
+            const std::string refusal =
                 "The appliance refused \"" + line + "\" (" + std::string(info.label) + ").";
-            if (!released.empty()) {
-                // As a refused replacement in the Modify dialogs: what was released goes back.
-                bool restored = true;
-                for (const std::string& entry : released) {
-                    const std::string back = send(info.id, entry);
-                    if (back.empty())
-                        return timedOut(entry);
-                    restored = restored && IsAccepted(back);
+            for (const std::string& back : putBack) {
+                const std::string backReply = send(info.id, back);
+                if (backReply.empty()) {
+                    result.timedOut = true;
+                    return stopped(refusal + " Putting the table back, sending \"" + back +
+                                   "\" is timeout. Check Velmora42 and Try again.");
                 }
-                failure += restored ? " The entries it released were registered again."
-                                    : " Some released entries could not be registered "
-                                      "again: the appliance no longer holds them.";
+                (IsAccepted(backReply) ? result.putBack : result.notPutBack).push_back(back);
             }
-            return stopped(failure);
+            return stopped(refusal);
         }
-        taken.clear();
+        table = {};
         result.applied.push_back(info.id);
     }
     return result;

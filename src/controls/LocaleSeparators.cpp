@@ -31,21 +31,31 @@ std::wstring Decode(std::string_view text) {
     return result;
 }
 
-// The first character of a time or date format that is neither a directive nor alphanumeric;
-// 0 when there is none.
-wchar_t FirstSeparator(const std::wstring& format) {
+// The conversions of the fields a separator stands between: hour, minute and second of a time,
+// day, month and year of a date.
+constexpr const wchar_t* kTimeFields = L"HIklMS";
+constexpr const wchar_t* kDateFields = L"deCyYgGmbBh";
+
+// The first character that follows a directive of one of the `fields` in a time or date format
+// and is neither a directive nor alphanumeric; 0 when there is none. What stands beside other
+// directives is no separator, such as the blank after the zone name in "%Z %I:%M:%S %p".
+wchar_t FirstSeparator(const std::wstring& format, const wchar_t* fields) {
+    bool afterField = false;
     size_t i = 0;
     while (i < format.size()) {
         if (format[i] == L'%') {
             ++i;
             while (i < format.size() && std::wcschr(L"_-0^#123456789EO", format[i]) != nullptr)
                 ++i;
-            ++i; // the conversion character itself
-        } else if (std::iswalnum(static_cast<wint_t>(format[i]))) {
+            // The conversion character itself.
+            afterField = i < format.size() && std::wcschr(fields, format[i]) != nullptr;
             ++i;
-        } else {
-            return format[i];
+            continue;
         }
+        if (afterField && !std::iswalnum(static_cast<wint_t>(format[i])))
+            return format[i];
+        afterField = false;
+        ++i;
     }
     return 0;
 }
@@ -67,8 +77,8 @@ void CLocaleSeparators::Take(std::string_view decimal, std::string_view thousand
                              std::string_view timeFormat, std::string_view dateFormat) {
     Keep(First(decimal), m_chDecimalSep);
     Keep(First(thousands), m_chThousandSep);
-    Keep(FirstSeparator(Decode(timeFormat)), m_chTimeSep);
-    Keep(FirstSeparator(Decode(dateFormat)), m_chDateSep);
+    Keep(FirstSeparator(Decode(timeFormat), kTimeFields), m_chTimeSep);
+    Keep(FirstSeparator(Decode(dateFormat), kDateFields), m_chDateSep);
 }
 
 bool CLocaleSeparators::Read(const char* localeName) {

@@ -15,9 +15,10 @@ public:
     bool Read(const char* localeName = "");
 
     // Takes the separators from a locale's raw texts: the first character of the decimal and
-    // thousands separators, and the first character of the time and date formats that is
-    // neither part of a % directive nor a letter or digit. The texts are decoded in the calling
-    // thread's current locale. Pure apart from that; any thread.
+    // thousands separators, and in the time and date formats the first character after a
+    // field (hour, minute, second; day, month, year) that is neither part of a % directive
+    // nor a letter or digit. The texts are decoded in the calling thread's current locale.
+    // Pure apart from that; any thread.
     void Take(std::string_view decimal, std::string_view thousands, std::string_view timeFormat,
               std::string_view dateFormat);
 

@@ -35,6 +35,13 @@ bool CMaskData::Accepts(char c) const {
     }
 }
 
+bool CMaskData::IsWrittenAs(char c) const {
+    if (IsEditable())
+        return false;
+    constexpr char kSeparatorMaskCharacters[] = {'.', ',', ':', '/'};
+    return c == m_ch || (m_nKind <= DateSeparator && c == kSeparatorMaskCharacters[m_nKind]);
+}
+
 char CMaskData::ConvertCase(char c) const {
     if (m_nKind == UpperLetter && c >= 'a' && c <= 'z')
         return static_cast<char>(c - 'a' + 'A');

@@ -25,6 +25,10 @@ public:
     bool Accepts(char c) const;
     // `c` upper-cased for UpperLetter, lower-cased for LowerLetter, unchanged otherwise.
     char ConvertCase(char c) const;
+    // Whether `c` stands for this literal in a text given whole: the character it shows, and
+    // for a separator also its own mask character (":" for the time separator), the form a
+    // text written for every locale has. An input position stands for nothing.
+    bool IsWrittenAs(char c) const;
 
     int m_nKind = Literal;
     char m_ch = 0;

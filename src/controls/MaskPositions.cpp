@@ -2,6 +2,7 @@
 
 #include "ui/Text.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -52,11 +53,13 @@ std::string CMaskPositions::DisplayText() const {
     return text;
 }
 
-std::string CMaskPositions::InputText() const {
+std::string CMaskPositions::InputText(int start, int end) const {
     std::string text;
-    for (const CMaskData& position : m_listPositions)
+    for (int k = std::max(start, 0); k < std::min(end, Length()); ++k) {
+        const CMaskData& position = m_listPositions[static_cast<size_t>(k)];
         if (position.IsEditable())
             text += position.m_ch;
+    }
     return text;
 }
 
@@ -92,18 +95,8 @@ bool CMaskPositions::PutInputChars(std::string_view text, int keep, bool keepPro
 }
 
 int CMaskPositions::RemoveInputRange(int start, int end) {
-    std::string kept;
-    int inside = 0;
-    for (int k = 0; k < Length(); ++k) {
-        const CMaskData& position = m_listPositions[static_cast<size_t>(k)];
-        if (!position.IsEditable())
-            continue;
-        if (k >= start && k < end)
-            ++inside;
-        else
-            kept += position.m_ch;
-    }
-    PutInputChars(kept, 0, true);
+    const int inside = ::Length(InputText(start, end));
+    PutInputChars(InputText(0, start) + InputText(std::max(start, end), Length()), 0, true);
     return inside;
 }
 
@@ -192,31 +185,37 @@ int CMaskPositions::PrevEditableEnd(int p) const {
     return NextEditable(given);
 }
 
-std::string CMaskPositions::RemoveLiteralRuns(std::string_view text) const {
+bool CMaskPositions::WritesRun(std::string_view text, int at, int runStart, int count) const {
+    if (at < 0 || at + count > ::Length(text))
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (!m_listPositions[static_cast<size_t>(runStart + i)].IsWrittenAs(
+                text[static_cast<size_t>(at + i)]))
+            return false;
+    return true;
+}
+
+std::string CMaskPositions::RemoveLiteralRuns(std::string_view text, int from) const {
+    from = std::max(from, 0);
     std::string result(text);
     const int lengthOnEntry = ::Length(text);
     int removed = 0;
     int runStart = -1;
-    std::string run;
-    for (int k = 0; k < Length(); ++k) {
-        const CMaskData& position = m_listPositions[static_cast<size_t>(k)];
-        if (!position.IsEditable()) {
-            if (runStart < 0) {
+    for (int k = from; k < Length(); ++k) {
+        if (!m_listPositions[static_cast<size_t>(k)].IsEditable()) {
+            if (runStart < 0)
                 runStart = k;
-                run.clear();
-            }
-            run += position.m_ch;
         } else if (runStart >= 0) {
             // The run is taken out only where the text has it at the mask's own place.
-            const int from = runStart - removed;
+            const int at = runStart - from - removed;
             const int count = k - runStart;
-            if (Mid(result, from, count) == run) {
-                result.erase(static_cast<size_t>(from), static_cast<size_t>(count));
+            if (WritesRun(result, at, runStart, count)) {
+                result.erase(static_cast<size_t>(at), static_cast<size_t>(count));
                 removed += count;
             }
             runStart = -1;
         }
-        if (k + 1 >= lengthOnEntry)
+        if (k - from + 1 >= lengthOnEntry)
             break;
     }
     return result;

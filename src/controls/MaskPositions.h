@@ -27,7 +27,9 @@ public:
     int Length() const { return static_cast<int>(m_listPositions.size()); }
     // The characters of all positions, and of the input positions only, in order.
     std::string DisplayText() const;
-    std::string InputText() const;
+    std::string InputText() const { return InputText(0, Length()); }
+    // The characters of the input positions whose index lies in [start, end), in order.
+    std::string InputText(int start, int end) const;
 
     // Pours `text` into the input positions in order, after the first `keep` characters of
     // the current input text; prompt characters in `text` are dropped unless `keepPrompt`.
@@ -54,13 +56,17 @@ public:
     // `p` if it is an input position, else the caret index just after the input position
     // before it, else NextEditable(p).
     int PrevEditableEnd(int p) const;
-    // `text` without the literal runs standing where the mask has its literals.
-    std::string RemoveLiteralRuns(std::string_view text) const;
+    // `text`, placed at position `from`, without the literal runs standing where the mask has
+    // its literals; a separator is taken out in the locale's form and in the mask's own.
+    std::string RemoveLiteralRuns(std::string_view text, int from = 0) const;
 
     // Called after every pour, on the same thread, with the list already updated.
     void SetPourHandler(std::function<void()> handler) { m_onPoured = std::move(handler); }
 
 private:
+    // Whether `text` from index `at` writes the `count` literals from position `runStart`.
+    bool WritesRun(std::string_view text, int at, int runStart, int count) const;
+
     std::vector<CMaskData> m_listPositions;
     char m_chPrompt = ' ';
     std::function<void()> m_onPoured;

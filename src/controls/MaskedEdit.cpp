@@ -2,6 +2,7 @@
 
 #include "ui/Application.h"
 #include "ui/Dialog.h"
+#include "ui/Text.h"
 
 CMaskedEdit::CMaskedEdit(CDialog& owner, const CControlTemplate& tmpl, std::string_view mask)
     : CEditCtrl(owner, tmpl) {
@@ -238,9 +239,16 @@ void CMaskedEdit::OnPasteText(std::string_view text) {
     }
     int start = 0, end = 0;
     GetSel(start, end);
+    const int lengthBefore = TextLength();
     CEditCtrl::OnPasteText(text);
-    // The whole pasted-into text is offered, literals of the old display included.
-    PutInputChars(GetWindowText(), 0, false);
+    // What the platform put in place of the selection goes between the input before and
+    // after it, without the literals it writes where the mask has them from the place it
+    // landed: a formatted text fills the input positions, in any locale.
+    const std::string pasted =
+        Mid(GetWindowText(), start, TextLength() - lengthBefore + end - start);
+    PutInputChars(m_positions.InputText(0, start) + RemoveLiteralRuns(pasted, start) +
+                      m_positions.InputText(end, m_positions.Length()),
+                  0, false);
     RefreshText(-1);
     const int caret = FindFirstBlank(start);
     SetSel(caret, caret);

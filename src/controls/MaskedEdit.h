@@ -77,8 +77,8 @@ private:
     int RemoveInputRange(int start, int end) { return m_positions.RemoveInputRange(start, end); }
     int InsertCharAt(int p, char c) { return m_positions.InsertCharAt(p, c); }
     int OverwriteCharAt(int p, char c) { return m_positions.OverwriteCharAt(p, c); }
-    std::string RemoveLiteralRuns(std::string_view text) const {
-        return m_positions.RemoveLiteralRuns(text);
+    std::string RemoveLiteralRuns(std::string_view text, int from = 0) const {
+        return m_positions.RemoveLiteralRuns(text, from);
     }
     // Sets the window text to the display text and, for a caret index of 0 or more, places
     // the caret forward from it; skipped while the dialog has no window.

@@ -127,6 +127,9 @@ bool CModePage::RunPreStep(int index, int& timeoutSeconds) {
 }
 
 void CModePage::OnApply() {
+    // A reload polling meanwhile would talk to an appliance that changes its mode, and a
+    // listing time-out there ends the program in the middle of the change.
+    GetManagerWindow().StopPageTimers();
     const int oldMode = m_nMode;
     UpdateData(true);
     int timeoutSeconds = kModeTimeoutSeconds;
@@ -180,8 +183,8 @@ void CModePage::OnAdvancedConfiguration() {
 
 void CModePage::OnSearch() {
     CManagerWindow& main = GetManagerWindow();
-    // A reload still polling under this page (a tab changed with the keys stops no timer)
-    // would talk to a connection the search replaces, and a failed login there deletes it.
+    // A reload polling meanwhile would talk to a connection the search replaces, and a failed
+    // login there deletes it.
     main.StopPageTimers();
     if (main.m_searchDlg.DoModal() == IDOK)
         main.RecreatePages(); // this page is replaced now: touch nothing of it afterwards

@@ -46,6 +46,12 @@ void CModifyDeviceDlg::DoDataExchange(CDataExchange& dx) {
 }
 
 bool CModifyDeviceDlg::CheckFields() {
+    // A registration is released by its port: a row the appliance listed without one cannot
+    // be replaced, and "Rele " without a port is not sent.
+    if (m_server.m_strSelPort.empty()) {
+        MessageBox("Fill the registered Port Number");
+        return false;
+    }
     if (m_strBdaddrName.empty() && m_strPortNumber.empty()) {
         MessageBox("Fill the Bdaddr and Port Number");
         return false;

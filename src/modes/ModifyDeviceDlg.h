@@ -32,7 +32,8 @@ public:
     bool m_bRegistrationLost = false;
 
 private:
-    // The fields are given and name no other row's device or port; false once told.
+    // The row has the port its release needs, the fields are given and they name no other
+    // row's device or port; false once told.
     bool CheckFields();
 
     CServerModeDlg& m_server;

@@ -37,8 +37,7 @@ CConnectionsPage::CConnectionsPage() : CTabPage(ConnectionsPageResource()) {
         .Timer(&CConnectionsPage::OnTimer)
         .Clicked(IDC_CONNECTION_REFRESH, &CConnectionsPage::OnRefresh)
         .Clicked(IDC_CONNECTION_DISCONNECT, &CConnectionsPage::OnDisconnect)
-        .Notify(IDC_CONNECTION_LIST, LVN_ITEMCHANGED, &CConnectionsPage::OnItemChangedList)
-        .Notify(IDC_CONNECTION_LIST, NM_CLICK, &CConnectionsPage::OnClickList);
+        .Notify(IDC_CONNECTION_LIST, LVN_ITEMCHANGED, &CConnectionsPage::OnItemChangedList);
 }
 
 CListViewCtrl& CConnectionsPage::List() const {
@@ -119,7 +118,6 @@ void CConnectionsPage::SelectChosenConnection() {
         }
     }
     Choose(-1);
-    GetDlgItem(IDC_CONNECTION_DISCONNECT)->EnableWindow(false);
 }
 
 // Both empty the list inside LoadConnections, with its redraw off, so that the old rows stay
@@ -143,13 +141,12 @@ void CConnectionsPage::OnItemChangedList(const CNotification& notification) {
         Choose(list.GetSelectedItem());
 }
 
+// Disconnect names the chosen connection's index, so it is on only while there is one: a
+// click on empty space or a row taken off the selection leaves nothing for it to name.
 void CConnectionsPage::Choose(int row) {
     m_nSelItem = row;
     m_strSelIdx = row >= 0 ? List().GetItemText(row, 1) : std::string();
-}
-
-void CConnectionsPage::OnClickList() {
-    GetDlgItem(IDC_CONNECTION_DISCONNECT)->EnableWindow(true);
+    GetDlgItem(IDC_CONNECTION_DISCONNECT)->EnableWindow(row >= 0);
 }
 
 void CConnectionsPage::OnDisconnect() {

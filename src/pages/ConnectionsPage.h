@@ -46,13 +46,13 @@ private:
     // Adds the listing's rows to the emptied list; returns how the listing ended.
     ListingEnd ShowListing(const CConnectionListing& listing);
     // Selects again the row of the connection the operator chose, which a reload has moved
-    // or taken away; without it nothing is selected and Disconnect is off.
+    // or taken away; without it nothing is chosen and Disconnect is off.
     void SelectChosenConnection();
     void OnTimer(UINT id);
     void OnRefresh();
     void OnDisconnect();
     void OnItemChangedList(const CNotification& notification);
-    void OnClickList();
+    // Makes `row` (-1: none) the chosen connection; Disconnect is on only while there is one.
     void Choose(int row);
 
     // The index ("idx" column) of the connection in row m_nSelItem when it was chosen.

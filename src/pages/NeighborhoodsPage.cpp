@@ -79,7 +79,7 @@ void CNeighborhoodsPage::EnableInquiryControls(bool running) {
     GetDlgItem(IDC_INQUIRY_STOP)->EnableWindow(running);
 }
 
-void CNeighborhoodsPage::QueryPeriodicInquiry() {
+void CNeighborhoodsPage::QueryPeriodicInquiry(bool startPoll) {
     if (GetManagerWindow().m_nFirmwareVersion < kFirstInquiryFirmware) {
         // Nothing here enables the list again; pages made for the next appliance start enabled.
         for (int id : {IDC_INQUIRY_START, IDC_INQUIRY_STOP, IDC_INQUIRY_INTERVAL,
@@ -98,7 +98,7 @@ void CNeighborhoodsPage::QueryPeriodicInquiry() {
     m_nAccessCode = inquiry.accessCode;
     EnableInquiryControls(inquiry.running);
     // An inquiry reported off leaves a running timer running; Stop and tab clicks end it.
-    if (inquiry.running && !m_bTimerRunning) {
+    if (startPoll && inquiry.running && !m_bTimerRunning) {
         SetTimer(kPageTimer, kPeriodMs);
         m_bTimerRunning = true;
     }

@@ -27,9 +27,11 @@ public:
 
     // What a click on the page's tab does.
     void RefreshPage() override { QueryPeriodicInquiry(); }
-    // Reads "pinq" into the controls and starts timer 1 when the inquiry runs and the timer
-    // does not. Below firmware 263 it disables the page and sends nothing.
-    void QueryPeriodicInquiry();
+    // The neighbours are polled only on the page's own tab, where a click would start it.
+    void ReloadValues() override { QueryPeriodicInquiry(IsWindowVisible()); }
+    // Reads "pinq" into the controls and, with `startPoll`, starts timer 1 when the inquiry
+    // runs and the timer does not. Below firmware 263 it disables the page and sends nothing.
+    void QueryPeriodicInquiry(bool startPoll = true);
 
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange& dx) override;

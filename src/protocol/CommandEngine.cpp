@@ -34,8 +34,8 @@ std::string CCommandEngine::ReadGreeting(IChannel& channel) {
 }
 
 // Unasked text and late pieces of earlier replies are logged here, never put in a reply: the
-// drain reads until nothing waits (the tail of a listing longer than ten reads is often
-// several reads long), each read logged as it comes, at most kDrainLimit bytes.
+// drain reads until nothing waits (the rest of a reply that timed out is often several reads
+// long), each read logged as it comes, at most kDrainLimit bytes.
 void CCommandEngine::Drain(IChannel& channel) {
     int drained = 0;
     while (drained < kDrainLimit && channel.WaitReadable(0) == WaitResult::Readable) {
@@ -63,22 +63,31 @@ std::string CCommandEngine::SendAndReadOnce(IChannel& channel, std::string_view 
     return reply;
 }
 
-// The time-out bounds the silence between two pieces, not the whole exchange. Silence
-// returns what has come so far, unlogged; a reply without either mark ends after ten reads.
+// The time-out bounds the silence between two pieces, not the whole exchange, so a listing
+// in any number of pieces arrives whole and no tail of it is left to meet the next command.
+// Silence returns what has come so far, unlogged. A read that takes nothing (the end of the
+// stream) ends the reply as a mark does, since no more will come.
 std::string CCommandEngine::SendAndGather(IChannel& channel, std::string_view command,
                                           int timeoutSeconds) {
     channel.SendLine(command);
     std::string reply;
-    for (int pass = 0; pass < kMaxReads; ++pass) {
+    int taken = 0;
+    for (;;) {
         const WaitResult ready = channel.WaitReadable(timeoutSeconds);
         if (ready == WaitResult::Error)
             return {};
         if (ready == WaitResult::TimedOut)
             return reply;
         const size_t before = reply.size();
-        reply += ReadText(channel, kReadLimit);
-        if (HasEndMark(reply, before))
+        int bytesRead = 0;
+        reply += ReadText(channel, std::min(kReadLimit, kReplyLimit - taken), &bytesRead);
+        taken += bytesRead;
+        if (bytesRead == 0 || HasEndMark(reply, before))
             break;
+        // An appliance that never stops sending must not hold the program: the reply it
+        // leaves unfinished is taken for a time-out, not shown or parsed.
+        if (taken == kReplyLimit)
+            return {};
     }
     if (!reply.empty())
         m_log.AppendLog(reply);

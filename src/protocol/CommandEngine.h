@@ -15,7 +15,9 @@
 class CCommandEngine {
 public:
     static constexpr int kReadLimit = 1000;
-    static constexpr int kMaxReads = 10;
+    // Most a reply with time-out above 0 may take without holding a mark: past it the
+    // appliance is taken for one that never stops sending, and the exchange for timed out.
+    static constexpr int kReplyLimit = 1024 * 1024;
     // Longest wait for the first byte of a time-out 0 reply and of the greeting.
     static constexpr int kFirstByteLimitSeconds = 10;
     static constexpr int kGreetingLimit = 100;
@@ -29,9 +31,11 @@ public:
     CCommandEngine& operator=(const CCommandEngine&) = delete;
 
     // Sends `command` (complete, with its "\r\n") and returns the reply; empty means a
-    // time-out. Time-out 0: one read. Above 0: up to ten reads, each after a wait of at most
-    // `timeoutSeconds`, until the reply holds "+OK" or "-ERR". `logText`, when not empty, is
-    // written to the log in place of the command line (for secrets).
+    // time-out. Time-out 0: one read. Above 0: reads, each after a wait of at most
+    // `timeoutSeconds`, until the reply holds "+OK" or "-ERR" or a read takes nothing (the
+    // end of the stream); silence returns what has come so far, and kReplyLimit bytes without
+    // a mark return empty, as a time-out. `logText`, when not empty, is written to the log in place
+    // of the command line (for secrets).
     std::string SendCommand(IChannel& channel, std::string_view command, int timeoutSeconds,
                             std::string_view logText = {});
 

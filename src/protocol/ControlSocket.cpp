@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <sys/epoll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 namespace {
@@ -19,12 +20,15 @@ namespace {
 // time that is left.
 int PollFor(pollfd& entry, int milliseconds) {
     using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    // A poll that does not wait needs no deadline; every command's drain makes one.
+    const Clock::time_point deadline = milliseconds > 0
+                                           ? Clock::now() + std::chrono::milliseconds(milliseconds)
+                                           : Clock::time_point{};
     for (;;) {
         const int ready = poll(&entry, 1, milliseconds);
         if (ready >= 0 || errno != EINTR)
             return ready;
-        if (milliseconds < 0)
+        if (milliseconds <= 0)
             continue;
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
@@ -136,26 +140,71 @@ void CControlSocket::Close() {
         close(m_fd);
     m_fd = -1;
     m_connected = false;
+    m_nReceivedAt = m_nReceivedEnd = 0;
+    m_nReceiveTimeoutSeconds = 0;
 }
 
 WaitResult CControlSocket::WaitReadable(int seconds) {
     if (m_fd < 0)
         return WaitResult::Error;
-    const int limit = seconds <= 0 ? 0 : (seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000);
+    if (m_nReceivedAt < m_nReceivedEnd)
+        return WaitResult::Readable;
+    if (seconds <= 0)
+        return Poll(0);
+    return ReceiveWithin(seconds);
+}
+
+WaitResult CControlSocket::Poll(int milliseconds) {
     pollfd entry{m_fd, POLLIN, 0};
-    const int ready = PollFor(entry, limit);
+    const int ready = PollFor(entry, milliseconds);
     if (ready < 0 || (entry.revents & (POLLERR | POLLNVAL)) != 0)
         return WaitResult::Error;
     return ready == 0 ? WaitResult::TimedOut : WaitResult::Readable;
+}
+
+WaitResult CControlSocket::ReceiveWithin(int seconds) {
+    using Clock = std::chrono::steady_clock;
+    const int limit = seconds > INT_MAX / 1000 ? INT_MAX : seconds * 1000;
+    if (seconds != m_nReceiveTimeoutSeconds) {
+        const timeval timeout{seconds, 0};
+        if (setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout) != 0)
+            return Poll(limit);
+        m_nReceiveTimeoutSeconds = seconds;
+    }
+    const Clock::time_point start = Clock::now();
+    const ssize_t count = recv(m_fd, m_received.data(), m_received.size(), 0);
+    if (count > 0) {
+        m_nReceivedAt = 0;
+        m_nReceivedEnd = static_cast<size_t>(count);
+        return WaitResult::Readable;
+    }
+    if (count == 0)
+        return WaitResult::Readable; // the end of the stream, which the read meets again
+    if (errno == EAGAIN || errno == EWOULDBLOCK)
+        return WaitResult::TimedOut;
+    if (errno != EINTR)
+        return WaitResult::Error;
+    // A signal cut the wait short: the rest of it on poll.
+    const auto waited =
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+    return Poll(static_cast<int>(std::max<long long>(limit - waited, 0)));
 }
 
 std::ptrdiff_t CControlSocket::Read(std::span<char> buffer) {
     if (m_fd < 0)
         return -1;
     ssize_t count;
-    do {
-        count = recv(m_fd, buffer.data(), buffer.size(), 0);
-    } while (count < 0 && errno == EINTR);
+    if (m_nReceivedAt < m_nReceivedEnd) {
+        count = static_cast<ssize_t>(std::min(buffer.size(), m_nReceivedEnd - m_nReceivedAt));
+        std::copy_n(m_received.begin() + static_cast<std::ptrdiff_t>(m_nReceivedAt), count,
+                    buffer.begin());
+        m_nReceivedAt += static_cast<size_t>(count);
+    } else {
+        // The receive time-out of the waits does not end a read, which blocks until bytes come.
+        do {
+            count = recv(m_fd, buffer.data(), buffer.size(), 0);
+        } while (count < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK));
+    }
     // What was known to wait has been taken (or the end reached): watch again.
     SetWatching(m_connected);
     return count;

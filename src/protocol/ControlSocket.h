@@ -4,6 +4,7 @@
 #include "protocol/IControlSocketListener.h"
 #include "protocol/ISocketWatch.h"
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -42,6 +43,9 @@ public:
     // Closes the connection; the socket can be created again.
     void Close();
 
+    // A wait longer than a poll receives what it waited for into the socket's own buffer,
+    // which the reads that follow take first: a piece of a reply then costs one call into
+    // the system, not a wait and a read.
     WaitResult WaitReadable(int seconds) override;
     std::ptrdiff_t Read(std::span<char> buffer) override;
     bool SendLine(std::string_view line) override;
@@ -61,6 +65,8 @@ private:
     bool ConnectTo(const struct sockaddr_in& address, const std::function<void()>& whileWaiting,
                    int timeoutMs);
     bool IsConnectedToItself() const;
+    WaitResult Poll(int milliseconds);
+    WaitResult ReceiveWithin(int seconds);
     enum class Watching { No, Bytes, CloseOnly };
     void SetWatching(Watching watching);
     void SetWatching(bool watching) { SetWatching(watching ? Watching::Bytes : Watching::No); }
@@ -71,6 +77,12 @@ private:
     // bytes first wait unread.
     int m_closeFd = -1;
     bool m_connected = false;
+    // Bytes a wait received that no read has taken yet: m_received[m_nReceivedAt, m_nReceivedEnd).
+    std::array<char, 4096> m_received{};
+    size_t m_nReceivedAt = 0;
+    size_t m_nReceivedEnd = 0;
+    // The receive time-out now set on the descriptor, 0 for none.
+    int m_nReceiveTimeoutSeconds = 0;
     Watching m_watching = Watching::No;
     IControlSocketListener* m_notifyWindow = nullptr;
     ISocketWatch* m_watch = nullptr;

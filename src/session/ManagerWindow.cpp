@@ -43,10 +43,19 @@ std::string CManagerWindow::SendCommandOrReconnect(CDialog& owner, std::string_v
     return reply;
 }
 
+// One reconnection at a time: while one is asked for or a search is open, the time-out is
+// only reported, since that search is the way on. A second one would search again after a
+// good reconnection, and cancelling it would end the program.
 void CManagerWindow::ReportAndReconnect(CDialog& owner, std::string_view message) {
+    if (m_searchDlg.GetSafeHwnd() != 0) {
+        owner.MessageBox(message);
+        return;
+    }
+    const bool alreadyAsked = m_bReconnectAsked;
     m_bReconnectAsked = true;
     owner.MessageBox(message);
-    PostMessage(WM_RECONNECT);
+    if (!alreadyAsked)
+        PostMessage(WM_RECONNECT);
 }
 
 void CManagerWindow::RequestClose() {

@@ -50,9 +50,10 @@ public:
     std::string SendCommandOrReconnect(CDialog& owner, std::string_view command, int timeoutSeconds,
                                        std::string_view timeoutMessage);
     // Shows `message` (a time-out, a failed reconnection) in a box of `owner`, then posts
-    // WM_RECONNECT.
+    // WM_RECONNECT unless a reconnection is asked for already or a search is open.
     // The reconnection counts as asked for from before the box opens, so a close request made
-    // meanwhile (by a tick inside the box) does not overtake it.
+    // meanwhile (by a tick inside the box) does not overtake it, and a time-out meanwhile
+    // asks for none of its own.
     void ReportAndReconnect(CDialog& owner, std::string_view message);
     // Posts WM_CLOSE, which ends the application, unless a reconnection is asked for and has
     // not run yet: the search it opens is then the way on.

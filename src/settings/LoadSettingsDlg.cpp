@@ -2,6 +2,7 @@
 
 #include "appliance/ApplianceSettings.h"
 #include "appliance/ModeReplies.h"
+#include "appliance/SettingsBackup.h"
 #include "appliance/SettingsLoad.h"
 #include "modes/ModePage.h"
 #include "pages/BluetoothPage.h"
@@ -10,6 +11,8 @@
 #include "session/ManagerWindow.h"
 #include "ui/ButtonCtrl.h"
 #include "ui/Text.h"
+
+#include <ctime>
 
 namespace {
 
@@ -25,6 +28,7 @@ constexpr int kValueWidth = 150;
 constexpr int kStateX = 451;
 constexpr int kStateWidth = 70;
 constexpr int kWidth = 528;
+constexpr int kEntriesHeight = 84;
 // A value cell shows this many characters at most; a longer value ends in "...".
 constexpr int kCellChars = 30;
 
@@ -55,7 +59,11 @@ const CDialogResource& LoadSettingsDlgResource() {
             add(IDC_LOAD_STATE_FIRST + i, ControlKind::Static, "",
                 DlgRect(kStateX, y + 1, kStateWidth, 9));
         }
-        const int bottom = kTop + kSettingCount * kRowHeight;
+        const int rows = kTop + kSettingCount * kRowHeight;
+        add(IDC_LOAD_ENTRIES, ControlKind::ListView, "",
+            DlgRect(7, rows + 4, kWidth - 14, kEntriesHeight),
+            NoSortHeader | GridLines | FullRowSelect | ShowSelectionAlways);
+        const int bottom = rows + kEntriesHeight + 4;
         add(IDC_LOAD_NOTE, ControlKind::Static, "", DlgRect(7, bottom + 4, kWidth - 14, 18));
         add(IDOK, ControlKind::PushButton, "Load", DlgRect(kWidth - 114, bottom + 26, 50, 14),
             DefaultButton);
@@ -83,14 +91,52 @@ std::string ModeRefusal(std::string_view line) {
 
 } // namespace
 
-CLoadSettingsDlg::CLoadSettingsDlg(CSettingValues now, CSettingValues file, bool connectionActive)
+CLoadSettingsDlg::CLoadSettingsDlg(CSettingValues now, CSettingValues file, bool connectionActive,
+                                   CSettingsHeader header, std::string backupFolder)
     : CDialog(LoadSettingsDlgResource()), m_now(std::move(now)), m_file(std::move(file)),
-      m_bConnectionActive(connectionActive) {}
+      m_bConnectionActive(connectionActive), m_header(std::move(header)),
+      m_strBackupFolder(std::move(backupFolder)),
+      m_listEntries(*this, *LoadSettingsDlgResource().Find(IDC_LOAD_ENTRIES)) {
+    BindControl(m_listEntries);
+}
 
 bool CLoadSettingsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    m_listEntries.InsertColumn(0, "Table", ColumnAlign::Left, 190);
+    m_listEntries.InsertColumn(1, "Entry", ColumnAlign::Left, 320);
+    m_listEntries.InsertColumn(2, "What Load does", ColumnAlign::Left, 360);
     ShowRows();
     return true;
+}
+
+void CLoadSettingsDlg::ShowEntries() {
+    m_listEntries.DeleteAllItems();
+    auto add = [this](const CSettingInfo& info, const std::string& entry, std::string action) {
+        const int row = m_listEntries.InsertItem(m_listEntries.GetItemCount(), info.label);
+        m_listEntries.SetItemText(row, 1, DisplayValue(info.id, {entry}));
+        m_listEntries.SetItemText(row, 2, action);
+    };
+    for (const CSettingInfo& info : SettingCatalogue()) {
+        const CSettingEntry& now = At(m_now, SettingIndex(info.id));
+        const CSettingEntry& file = At(m_file, SettingIndex(info.id));
+        if (!info.table || !now.present)
+            continue;
+        if (!file.present) {
+            for (const std::string& entry : now.lines)
+                add(info, entry, kLeftAlone);
+            continue;
+        }
+        for (const CTableStep& step : TablePlan(info.id, now, file))
+            add(info, step.entry,
+                step.action == TableAction::Keep      ? std::string(kKept)
+                : step.action == TableAction::Release ? std::string(kReleased) + ": " + step.command
+                                                      : std::string(kRegistered));
+    }
+    m_listEntries.SetEmptyText("No table entries on Velmora42 or in the file.");
+}
+
+std::string CLoadSettingsDlg::BackupNote() const {
+    return "The settings as read before the load are in " + m_strBackupPath + ".";
 }
 
 void CLoadSettingsDlg::ShowRows() {
@@ -129,6 +175,7 @@ void CLoadSettingsDlg::ShowRows() {
             .SetCheck(choosable && info.id != SettingId::BtName ? 1 : 0);
         GetDlgItem(IDC_LOAD_CHOICE_FIRST + i)->EnableWindow(choosable);
     }
+    ShowEntries();
     SetDlgItemText(IDC_LOAD_NOTE,
                    modeLeftAlone ? "A Bluetooth connection to Velmora42 is active: the operation "
                                    "mode is left alone. You can't change the operation mode while "
@@ -165,6 +212,16 @@ void CLoadSettingsDlg::OnOK() {
         MessageBox("A Bluetooth connection to Velmora42 is active: the operation mode is left "
                    "alone.");
     }
+    // Before the first set command: whatever stops the load, this file gets the appliance back.
+    const CBackupResult backup =
+        WriteSettingsBackup(m_strBackupFolder, m_header, m_now, std::time(nullptr));
+    if (!backup.ok()) {
+        SetDlgItemText(IDC_LOAD_NOTE, "The load stopped.");
+        MessageBox("The settings as read could not be backed up (" + backup.error +
+                   "). Nothing was sent.");
+        return;
+    }
+    m_strBackupPath = backup.path;
     for (int i = 0; i < kSettingCount; ++i)
         GetDlgItem(IDC_LOAD_CHOICE_FIRST + i)->EnableWindow(false);
     GetDlgItem(IDOK)->EnableWindow(false);
@@ -176,10 +233,10 @@ void CLoadSettingsDlg::OnOK() {
     if (!applied.ok()) {
         SetDlgItemText(IDC_LOAD_NOTE, "The load stopped.");
         if (applied.timedOut) {
-            main.ReportAndReconnect(*this, applied.failure);
+            main.ReportAndReconnect(*this, applied.failure + "\n" + BackupNote());
             return;
         }
-        MessageBox(applied.failure);
+        MessageBox(applied.failure + "\n" + BackupNote());
     }
     const CReadSettingsResult readBack =
         ReadApplianceSettings(appliance, [&](const CSettingInfo& info) {
@@ -188,9 +245,9 @@ void CLoadSettingsDlg::OnOK() {
     if (!readBack.ok()) {
         SetDlgItemText(IDC_LOAD_NOTE, "The settings could not be read back.");
         if (readBack.timedOut)
-            main.ReportAndReconnect(*this, readBack.Message());
+            main.ReportAndReconnect(*this, readBack.Message() + "\n" + BackupNote());
         else
-            MessageBox(readBack.Message());
+            MessageBox(readBack.Message() + "\n" + BackupNote());
         return;
     }
     ShowReadBack(readBack.values, applied.applied, !applied.ok());
@@ -216,13 +273,16 @@ void CLoadSettingsDlg::ShowReadBack(const CSettingValues& readBack,
                            ? CellText(DisplayValue(SettingCatalogue()[static_cast<size_t>(i)].id,
                                                    At(m_now, i).lines))
                            : "");
+    ShowEntries();
     const std::string summary = std::to_string(applied.size()) + " settings applied.";
-    SetDlgItemText(IDC_LOAD_NOTE, stopped ? "The load stopped. " + summary
-                                  : differing.empty()
-                                      ? summary + " Velmora42 reads back what was sent."
-                                      : summary);
+    SetDlgItemText(IDC_LOAD_NOTE,
+                   (stopped             ? "The load stopped. " + summary
+                    : differing.empty() ? summary + " Velmora42 reads back what was sent."
+                                        : summary) +
+                       "\n" + BackupNote());
     if (!differing.empty())
-        MessageBox("Velmora42 reads back other values than were sent:" + differing);
+        MessageBox("Velmora42 reads back other values than were sent:" + differing + "\n" +
+                   BackupNote());
 }
 
 // The pages that show settings read them again, so that they show what the appliance holds.
@@ -231,5 +291,5 @@ void CLoadSettingsDlg::RefreshPages() {
     for (int page : {static_cast<int>(IDD_MODE_PAGE), static_cast<int>(IDD_BLUETOOTH_PAGE),
                      static_cast<int>(IDD_NEIGHBORHOODS_PAGE)})
         if (CTabPage* found = main.FindPage(page))
-            found->RefreshPage();
+            found->ReloadValues();
 }

@@ -2,10 +2,12 @@
 
 #include <ctime>
 #include <fstream>
-#include <iterator>
 
 #include "appliance/ApplianceSettings.h"
+#include "appliance/AtomicFile.h"
+#include "appliance/SettingsBackup.h"
 #include "appliance/SettingsFile.h"
+#include "appliance/SettingsHeader.h"
 #include "appliance/SettingsLoad.h"
 #include "pages/InformationPage.h"
 #include "session/ManagerExchange.h"
@@ -18,15 +20,6 @@
 namespace {
 
 constexpr const char* kFileFilter = "Settings files (*.txt);;All files (*)";
-
-std::string Now(const char* format) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, format, &local);
-    return text;
-}
 
 // Reads every setting while a progress window tells which one.
 CReadSettingsResult ReadWithProgress() {
@@ -59,17 +52,12 @@ std::string FirmwareText(CManagerWindow& main) {
            std::to_string(main.m_nFirmwareVersion & 0xFF);
 }
 
-} // namespace
-
-std::string DefaultSettingsFileName(std::string_view btName, std::string_view date) {
-    std::string name;
-    for (char c : btName)
-        name += (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                        c == '-' || c == '_'
-                    ? c
-                    : '_';
-    return (name.empty() ? std::string("Velmora42") : name) + "-" + std::string(date) + ".txt";
+CApplianceIdentity IdentityOf(CManagerWindow& main) {
+    return {main.m_searchDlg.m_strBtName, main.m_searchDlg.m_strIPAddress,
+            main.m_searchDlg.m_strMACAddress, main.m_searchDlg.m_strModelCode, FirmwareText(main)};
 }
+
+} // namespace
 
 void SaveSettings(CDialog& owner) {
     CManagerWindow& main = GetManagerWindow();
@@ -78,30 +66,21 @@ void SaveSettings(CDialog& owner) {
         ReportReadFailure(owner, read, "Nothing was saved.");
         return;
     }
-    CSettingsHeader header;
-    header.programVersion = VELMORA_VERSION;
-    const CSettingEntry& name = read.values[static_cast<size_t>(SettingIndex(SettingId::BtName))];
-    header.btName = name.present ? std::string(CommandArguments(name.lines.front()))
-                                 : main.m_searchDlg.m_strBtName;
-    header.ipAddress = main.m_searchDlg.m_strIPAddress;
-    header.macAddress = main.m_searchDlg.m_strMACAddress;
-    header.modelCode = main.m_searchDlg.m_strModelCode;
-    header.firmware = FirmwareText(main);
-    header.savedAt = Now("%Y-%m-%d %H:%M:%S");
-
+    const std::time_t now = std::time(nullptr);
+    const CSettingsHeader header = MakeSettingsHeader(read.values, IdentityOf(main), now);
     const std::string path = Application().Backend().ChooseFile(
         &owner, FileChoice::Save, "Save Settings",
-        DefaultSettingsFileName(header.btName, Now("%Y-%m-%d")), kFileFilter);
+        DefaultSettingsFileName(header.btName, LocalTimeText("%Y-%m-%d", now)), kFileFilter);
     if (path.empty())
         return;
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << WriteSettingsFile(header, read.values);
-    file.close();
-    if (!file) {
-        owner.MessageBox("The settings could not be written to " + path + ".");
+    const std::string error = WriteFileAtomically(path, WriteSettingsFile(header, read.values));
+    if (!error.empty()) {
+        owner.MessageBox("The settings could not be written to " + path + " (" + error +
+                         "). Nothing was written: the file is as it was.");
         return;
     }
-    owner.MessageBox("The settings of " + header.btName + " were saved to " + path + ".");
+    owner.MessageBox("The settings of " + header.btName + " were saved to " + path + "." +
+                     read.LeftOutText());
 }
 
 void LoadSettings(CDialog& owner) {
@@ -128,6 +107,11 @@ void LoadSettings(CDialog& owner) {
         ReportReadFailure(owner, now, "Nothing was sent.");
         return;
     }
+    // Such an entry is neither compared, released nor in the backup: the operator should know.
+    if (!now.leftOut.empty())
+        owner.MessageBox("Velmora42 holds table entries a load cannot compare or back up; it "
+                         "leaves them as they are." +
+                         now.LeftOutText());
     // The connections matter only when the load would change the mode.
     const CSettingEntry& nowMode = now.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
     const CSettingEntry& fileMode = file.values[static_cast<size_t>(SettingIndex(SettingId::Mode))];
@@ -141,6 +125,9 @@ void LoadSettings(CDialog& owner) {
                                                          "\nNothing was sent.");
         return;
     }
-    CLoadSettingsDlg dialog(now.values, file.values, connections == ConnectionCheck::Active);
+    CLoadSettingsDlg dialog(
+        now.values, file.values, connections == ConnectionCheck::Active,
+        MakeSettingsHeader(now.values, IdentityOf(GetManagerWindow()), std::time(nullptr)),
+        DefaultBackupFolder());
     dialog.DoModal();
 }

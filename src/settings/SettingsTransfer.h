@@ -1,8 +1,5 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-
 class CDialog;
 
 // "Save Settings..." and "Load Settings..." of the main window's system menu. Both run on the
@@ -10,14 +7,11 @@ class CDialog;
 
 // Reads every setting (with a progress window), then asks where to save the file (the
 // platform's file dialog, a default name from the Bluetooth name and the date) and writes
-// it. A query that fails or times out stops the save with a message naming the setting, and
-// nothing is written.
+// it atomically: a failed write leaves the file as it was. A query that fails or times out stops
+// the save with a message naming the setting, and nothing is written.
 void SaveSettings(CDialog& owner);
 
 // Asks for a settings file, reads it, reads the appliance's settings and opens the load
-// window with both. A file that cannot be read is reported with the line at fault.
+// window with both; the window writes the backup into the user's data folder. A file that
+// cannot be read is reported with the line at fault.
 void LoadSettings(CDialog& owner);
-
-// The file name Save offers: the Bluetooth name (letters, digits, "-" and "_"; others
-// become "_") and the date, "Gateway-1-2026-12-09.txt".
-std::string DefaultSettingsFileName(std::string_view btName, std::string_view date);

@@ -34,5 +34,6 @@ CBlockingScope::~CBlockingScope() {
 
 int AfxMessageBox(std::string_view text, UINT type) {
     CApplication& app = Application();
+    CModalWindowScope modal;
     return app.Backend().MessageBox(app.GetMainWnd(), text, app.GetAppName(), type);
 }

@@ -61,6 +61,8 @@ protected:
     void Changed();
     // Sends a notification to the owner and returns once its handler has run.
     void Notify(int code, int item = -1, CPoint point = {});
+    // The stored window text, without the copy GetWindowText makes.
+    const std::string& StoredText() const { return m_strText; }
     void SetTextSilently(std::string_view text) { m_strText = text; }
     void AppendTextSilently(std::string_view text) { m_strText.append(text); }
 

@@ -24,6 +24,11 @@ std::unordered_map<int, CDialog*>& LiveWindows() {
     return windows;
 }
 
+std::vector<const CDialog*>& ModalWindows() {
+    static std::vector<const CDialog*> windows;
+    return windows;
+}
+
 int NextHandle() {
     static int next = 0x100;
     return next++;
@@ -60,6 +65,14 @@ std::unique_ptr<CControl> MakeControl(CDialog& owner, const CControlTemplate& tm
 }
 
 } // namespace
+
+CModalWindowScope::CModalWindowScope(const CDialog* dialog) {
+    ModalWindows().push_back(dialog);
+}
+
+CModalWindowScope::~CModalWindowScope() {
+    ModalWindows().pop_back();
+}
 
 CDialog::CDialog(const CDialogResource& resource)
     : m_resource(resource), m_strCaption(resource.caption) {
@@ -189,7 +202,10 @@ int CDialog::DoModal() {
     m_bEnded = false;
     m_nResult = IDCANCEL;
     BeginWindow(nullptr);
-    Application().Backend().RunModal(*this);
+    {
+        CModalWindowScope modal(this);
+        Application().Backend().RunModal(*this);
+    }
     EndWindow();
     return m_nResult;
 }
@@ -220,6 +236,11 @@ void CDialog::DestroyWindow() {
 
 void CDialog::BeginWindow(CControl* host) {
     m_pHost = host;
+    // A pop-up belongs to the modal window it opened over.
+    if (m_bModal)
+        m_pModalLevel = this;
+    else
+        m_pModalLevel = ModalWindows().empty() ? nullptr : ModalWindows().back();
     m_pFocus = nullptr;
     m_strCaption = m_resource.caption;
     m_rectWindow = MapDialogRect(CRect{0, 0, m_resource.size.cx, m_resource.size.cy});
@@ -339,8 +360,21 @@ private:
 
 } // namespace
 
+// A page lives in the window of the dialog whose control hosts it.
+bool CDialog::IsBehindModalWindow() const {
+    const auto& open = ModalWindows();
+    if (open.empty())
+        return false;
+    if (!open.back())
+        return true; // a message box or file chooser: every dialog is behind it
+    const CDialog* window = this;
+    while (window->m_pHost)
+        window = &window->m_pHost->Owner();
+    return window->m_pModalLevel != open.back();
+}
+
 void CDialog::Dispatch(const CMessage& message) {
-    if (message.message == WM_TIMER && IsBusy())
+    if (message.message == WM_TIMER && (IsBusy() || IsBehindModalWindow()))
         return;
     CBusyScope busy(m_nBusy);
     const bool control = message.message == WM_COMMAND || message.message == WM_NOTIFY;
@@ -372,6 +406,7 @@ void CDialog::KillTimer(UINT id) {
 
 int CDialog::MessageBox(std::string_view text, UINT type) {
     CBusyScope busy(m_nBusy);
+    CModalWindowScope modal;
     return Application().Backend().MessageBox(this, text, Application().GetAppName(), type);
 }
 

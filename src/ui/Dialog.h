@@ -11,6 +11,17 @@
 #include "ui/MessageMap.h"
 
 class CDataExchange;
+class CDialog;
+
+// A modal window open for the scope's lifetime, innermost last: a modal dialog, or with no
+// dialog a message box or file chooser. The windows behind it are blocked meanwhile.
+class CModalWindowScope {
+public:
+    explicit CModalWindowScope(const CDialog* dialog = nullptr);
+    ~CModalWindowScope();
+    CModalWindowScope(const CModalWindowScope&) = delete;
+    CModalWindowScope& operator=(const CModalWindowScope&) = delete;
+};
 
 // A dialog or tab page bound to its resource: controls by id, a message map, data exchange,
 // modal and modeless runs, timers, posted messages and message boxes. The controls exist from
@@ -83,12 +94,16 @@ public:
     void Dispatch(const CMessage& message);
 
     // WM_TIMER with `id` every `elapse` ms until killed. A tick is dropped while the dialog
-    // IsBusy, so one that falls due inside a nested loop (a box it shows, a modal dialog one
-    // of its handlers opened) does not run its reload again; the next tick goes on as usual.
+    // IsBusy or IsBehindModalWindow, so one that falls due inside a nested loop (any message
+    // box, a modal dialog over its window) runs no reload under it; the next tick goes on as
+    // usual.
     void SetTimer(UINT id, UINT elapse);
     void KillTimer(UINT id);
     // Whether a handler of this dialog is on the stack or a message box it owns is open.
     bool IsBusy() const { return m_nBusy > 0; }
+    // Whether a modal window other than the one this dialog lives in (a message box, a file
+    // chooser, another modal dialog) is open over it: it then takes no input and no tick.
+    bool IsBehindModalWindow() const;
 
     // A message box owned by this dialog, captioned with the application name.
     int MessageBox(std::string_view text, UINT type = MB_OK);
@@ -140,6 +155,9 @@ private:
     std::string m_strCaption;
     CRect m_rectWindow;
     CControl* m_pHost = nullptr;
+    // The modal window this one takes input with: itself when modal, for a pop-up the one
+    // open when it was made (null: none).
+    const CDialog* m_pModalLevel = nullptr;
     CControl* m_pFocus = nullptr;
     int m_hWnd = 0;
     int m_nResult = IDCANCEL;

@@ -18,7 +18,7 @@ void CEditCtrl::Reset() {
 }
 
 int CEditCtrl::TextLength() const {
-    return Length(GetWindowText());
+    return Length(StoredText());
 }
 
 void CEditCtrl::StoreText(std::string_view text) {

@@ -102,9 +102,11 @@ TEST_F(ManagerDlgTest, TheConnectionsTimerRunsOnlyWhileItsTabIsClicked) {
         EXPECT_FALSE(connections.IsWindowVisible());
         ClickTab(dlg, IDC_PAGE_TAB, 2);
         EXPECT_TRUE(backend.HasTimer(connections, 1));
-        // A keyboard change shows the page but starts and stops nothing.
+        // A keyboard change shows the page unrefreshed; the timer follows it as on a click.
         dlg.m_tabCtrl.SelectByKeyboard(1);
         EXPECT_TRUE(dlg.m_tabCtrl.Page(1).IsWindowVisible());
+        EXPECT_FALSE(backend.HasTimer(connections, 1));
+        dlg.m_tabCtrl.SelectByKeyboard(2);
         EXPECT_TRUE(backend.HasTimer(connections, 1));
     });
 }

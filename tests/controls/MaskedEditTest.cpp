@@ -76,7 +76,7 @@ TEST_F(MaskedEditTest, TextSetFromOutsideIsPouredWithUpdateButNoChange) {
               (std::vector<int>{EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE}));
 }
 
-TEST_F(MaskedEditTest, PastingAFormattedAddressOffersItsSeparatorsToo) {
+TEST_F(MaskedEditTest, PastingAFormattedAddressFillsTheInputPositions) {
     // Pastes `text` over (start, end) of the emptied field from the clipboard or, as X11's
     // middle click does, from elsewhere; both take the same way.
     const auto paste = [&](std::string_view text, int start, int end, bool fromClipboard) {
@@ -86,12 +86,11 @@ TEST_F(MaskedEditTest, PastingAFormattedAddressOffersItsSeparatorsToo) {
         fromClipboard ? edit.OnPaste() : edit.OnPasteText(text);
     };
     paste("00:11:22:33:44:55", 0, 17, true);
-    EXPECT_EQ(edit.GetWindowText(), "00::1:1::22::3:3:");
+    EXPECT_EQ(edit.GetWindowText(), "00:11:22:33:44:55");
     EXPECT_EQ(Caret(), 17);
     paste("aabbcc", 0, 0, true);
-    // The separators of the old display are offered to the free positions as well.
-    EXPECT_EQ(edit.GetWindowText(), "aa:bb:cc::::::::_");
-    EXPECT_EQ(Caret(), 16);
+    EXPECT_EQ(edit.GetWindowText(), "aa:bb:cc:__:__:__");
+    EXPECT_EQ(Caret(), 9);
     paste("0a1b2c3d4e5f", 0, 17, false);
     EXPECT_EQ(edit.GetWindowText(), "0a:1b:2c:3d:4e:5f");
     EXPECT_EQ(Caret(), 17);
@@ -303,6 +302,30 @@ TEST(MaskedEditLifecycle, ValuesPouredBeforeTheWindowShowOnceItExists) {
     dialog.Create();
     EXPECT_EQ(dialog.m_editBdaddr.GetWindowText(), "00:11:22:33:44:55");
     EXPECT_EQ(dialog.m_notifications, (std::vector<int>{EN_UPDATE, EN_CHANGE}));
+}
+
+// fi_FI, as_IN and ar_AE do not write times as "12:30:00"; a whole address fills the field.
+TEST(MaskedEditLocales, AWholeAddressFillsTheFieldInEveryLocale) {
+    // Their decimal and thousands separators and time and date formats; what the field shows.
+    const char* kLocales[][5] = {
+        {",", "\xe2\x80\xaf", "%H.%M.%S", "%d.%m.%Y", "00.0B.CE.01.02.03"},
+        {".", ",", "%I.%M.%S %p", "%e-%m-%Y", "00.0B.CE.01.02.03"},
+        {".", ",", "%Z %I:%M:%S %p", "%d %b, %Y", "00:0B:CE:01:02:03"}, // not the zone's blank
+    };
+    CTestBackend backend;
+    CApplication app{backend};
+    for (const auto& l : kLocales) {
+        const CUserLocaleStandIn locale(l[0], l[1], l[2], l[3]);
+        CAddressTestDlg dialog;
+        dialog.Create();
+        for (const char* given : {"00:0B:CE:01:02:03", l[4]}) // the colon form, the field's own
+            for (const bool paste : {false, true}) {          // else through the bus
+                dialog.m_editBdaddr.SetWindowText("");
+                backend.SetClipboardText(given);
+                paste ? dialog.m_editBdaddr.OnPaste() : dialog.m_editBdaddr.OnTextEdited(given);
+                EXPECT_EQ(dialog.m_editBdaddr.GetWindowText(), l[4]) << given << paste;
+            }
+    }
 }
 
 } // namespace

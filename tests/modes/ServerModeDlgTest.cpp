@@ -106,7 +106,7 @@ TEST_F(ServerModeDlgTest, AStopShowsNothingReadBeforeItAndAFailedKeepAliveReadGo
         Open([&](CDialog& d) {
             EXPECT_EQ(TakeMessageBoxes(),
                       Lines{"Get Port Number is timeout. Check Velmora42 and Try again."});
-            EXPECT_EQ(TakeSent(), (Lines{"Port\r\n", "prsv\r\n"}));
+            EXPECT_EQ(TakeSent(), (Lines{"Port\r\n", "prsv\r\n", "Mode\r\n"}));
             EXPECT_EQ(dialog.m_strDataPort, "9100");
             EXPECT_EQ(d.GetDlgItemText(IDC_DATA_PORT), "");
             d.OnClose();
@@ -263,7 +263,7 @@ TEST_F(ServerModeDlgTest, AFiveDigitPortFromTheListingIsCheckedBeforeAnythingIsS
     EXPECT_TRUE(TakeMessageBoxes().empty());
 }
 
-TEST_F(ServerModeDlgTest, ALineWithoutBarsShowsAsTheNameAndDeleteReleasesNothing) {
+TEST_F(ServerModeDlgTest, ALineWithoutBarsShowsAsTheNameAndIsNeitherReleasedNorModified) {
     replies["Bind\r\n"] = "No devices registered\r\n0||Sensor|9101\r\n+OK\r\n";
     Run([&](CManagerDlg&) {
         Open([&](CDialog& d) {
@@ -271,13 +271,19 @@ TEST_F(ServerModeDlgTest, ALineWithoutBarsShowsAsTheNameAndDeleteReleasesNothing
                                                           {"0", "Sensor", "9101"}}));
             TakeSent();
             SelectRow(d, IDC_DEVICE_TABLE, 0);
+            backend.OnNextModal(IDD_MODIFY_DEVICE, [&](CDialog& modify) {
+                TypeText(modify, IDC_MODIFY_PORT, "9105");
+                ClickButton(modify, IDOK);
+                ClickButton(modify, IDCANCEL);
+            });
+            ClickButton(d, IDC_DEVICE_MODIFY);
             ClickButton(d, IDC_DEVICE_DELETE);
             EXPECT_TRUE(TakeSent().empty()); // no "Rele " without a port
             EXPECT_EQ(Rows(Table(d)), (std::vector<Lines>{{"0", "Sensor", "9101"}}));
             d.OnClose();
         });
     });
-    EXPECT_TRUE(TakeMessageBoxes().empty());
+    EXPECT_EQ(TakeMessageBoxes(), Lines{"Fill the registered Port Number"});
 }
 
 // Against the simulator: what the dialogs change is what the next opening reads.

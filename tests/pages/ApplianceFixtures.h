@@ -42,8 +42,10 @@ protected:
     int SearchRuns() const;
     // Runs every row inside the open main dialog, once with the reply to its line arriving 1 ms
     // before the wait its time-out gives ends and once 1 ms after: in time, the log pane shows
-    // the line answered by its reply and `timeoutBox` does not come up; late, the line is
-    // logged without its reply and `timeoutBox` comes up. After each run what was posted (a
+    // the line answered by its reply (in two pieces 1 ms apart, of which a time-out of 0 reads
+    // the first only) and `timeoutBox` does not come up; late, the line is logged without its
+    // reply and `timeoutBox` comes up. Each run starts from `replies` as they were before the
+    // first run. After each run what was posted (a
     // reconnection) is dispatched and the late reply drained by the next command.
     void ExpectTimeouts(CManagerDlg& dlg, const std::vector<CTimeoutRow>& rows);
 
@@ -51,7 +53,10 @@ protected:
     CManagerApp app{backend};
     CScriptedChannel channel;
     // The appliance's reply to each command line; an empty reply is silence (a time-out).
-    // Lines not listed here are answered "+OK\r\n".
+    // Lines not listed here are answered "+OK\r\n", but for the table commands ("Bind",
+    // "Rele", "Serv" with a device, "DelServ"), which change the listings held here for
+    // "Bind\r\n" and "Serv\r\n" and are refused for a device or port taken, or an entry
+    // missing, as the simulator refuses them.
     std::map<std::string, std::string> replies;
     // The virtual milliseconds (on the channel's clock) after which the reply to a line
     // arrives, counted from the line's sending; lines not listed are answered at once.
@@ -60,6 +65,7 @@ protected:
     std::function<void(CSearchDlg&)> fillRecord;
 
 private:
+    std::map<std::string, size_t> m_cuts; // lines whose reply comes in two, cut there
     size_t m_nSentTaken = 0;
     size_t m_nBoxesTaken = 0;
 };
@@ -81,6 +87,18 @@ protected:
     CManagerApp app{backend};
     // The appliance the search dialog connects to and logs in to, each time it runs.
     std::size_t target = 0;
+};
+
+// $XDG_DATA_HOME set to a fresh folder (the backups a load writes go there, never into the real
+// home), removed with everything in it at the end.
+class CTemporaryDataHome {
+public:
+    CTemporaryDataHome();
+    ~CTemporaryDataHome();
+    const std::string& Path() const { return m_strPath; }
+
+private:
+    std::string m_strPath;
 };
 
 // One modal run of a dialog of class `TDialog` (resource `resourceId`) with `script` acting

@@ -136,33 +136,36 @@ TEST_F(CommandEngineTest, DrainReadsEverythingWaitingUpToItsLimit) {
     }
 }
 
-TEST_F(CommandEngineTest, TailOfAReplyLongerThanTenReadsNeverStartsTheNextReply) {
-    std::string listing;
-    for (int i = 0; listing.size() < 15000; ++i)
-        listing += std::to_string(i) + "|0|9101|00:0B:CE:30:00:01|Printer|120|96|235|0\r\n";
-    listing += "+OK\r\n";
-    channel.Answer(listing);
-    const std::string first = Send("List\r\n", 1);
-    EXPECT_EQ(first, listing.substr(0, 10 * 1000)); // no mark: returned after ten reads
-    channel.Answer("0|0|9101|a|A|0|0|230|0\r\n+OK\r\n");
-    EXPECT_EQ(Send("List\r\n", 1), "0|0|9101|a|A|0|0|230|0\r\n+OK\r\n");
-    // The command line, the repaint and the cut reply come first.
-    std::string drained;
-    for (size_t i = 3; i < log.events.size() && log.events[i] != "List\r\n"; ++i)
-        drained += log.events[i];
-    EXPECT_EQ(drained, listing.substr(10 * 1000));
-}
-
-TEST_F(CommandEngineTest, ReplyWithoutMarkComesBackAfterTenReads) {
+// Gathered until the mark, however many pieces; no wait after it, no tail for the next reply.
+TEST_F(CommandEngineTest, ReplyIsGatheredUntilItsMarkWithinTheSizeLimit) {
     CScriptedChannel::Pieces pieces;
-    for (int i = 0; i < 12; ++i)
-        pieces.push_back({100, "line " + std::to_string(i) + "\r\n"});
-    channel.Answer(pieces);
-    const std::string reply = Send("List\r\n", 1);
-    EXPECT_EQ(channel.Reads(), 10);
-    EXPECT_NE(reply.find("line 9\r\n"), std::string::npos);
-    EXPECT_EQ(reply.find("line 10"), std::string::npos);
-    EXPECT_EQ(log.events.back(), reply);
+    std::string rows;
+    for (int i = 0; i < 300; ++i) {
+        pieces.push_back({100, std::to_string(i) + "|0|9101|00:0B:CE:30:00:01|Printer|0\r\n"});
+        rows += pieces.back().bytes;
+    }
+    pieces.push_back({100, "+OK\r\n"});
+    const std::string flood(CCommandEngine::kReplyLimit, 'x');
+    const struct {
+        const char* what;
+        CScriptedChannel::Pieces pieces;
+        std::string reply; // empty: timed out, not logged
+        long long elapsedMs;
+    } kCases[] = {
+        {"300 rows, a piece each", pieces, rows + "+OK\r\n", 30100},
+        {"the mark 30 ms after the rows", {{0, rows}, {30, "+OK\r\n"}}, rows + "+OK\r\n", 30},
+        {"more than the largest reply", {{0, flood + "+OK\r\n"}}, "", 0},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.what);
+        const long long start = channel.NowMs();
+        channel.Answer(c.pieces);
+        EXPECT_EQ(Send("List\r\n", 1), c.reply);
+        EXPECT_EQ(channel.NowMs() - start, c.elapsedMs);
+        EXPECT_EQ(log.events.back(), c.reply.empty() ? "<repaint>" : c.reply);
+        channel.Answer("+OK\r\n");
+        EXPECT_EQ(Send("Ver\r\n", 1), "+OK\r\n");
+    }
 }
 
 TEST_F(CommandEngineTest, ReadsTakeAtMostAThousandBytes) {
@@ -225,7 +228,7 @@ TEST_F(CommandEngineTest, FailedSendTimesOut) {
 TEST_F(CommandEngineTest, EndOfStreamGivesEmptyReplyWithoutHanging) {
     channel.CloseStream();
     EXPECT_EQ(Send("Ver\r\n", 1), "");
-    EXPECT_EQ(channel.Reads(), 1 + 10); // the drain, then ten passes that read nothing
+    EXPECT_EQ(channel.Reads(), 1 + 1); // the drain, then the one read that met the end
     EXPECT_EQ(Send("Mode\r\n", 0), "");
 }
 

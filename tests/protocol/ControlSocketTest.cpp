@@ -205,6 +205,15 @@ TEST_F(ControlSocketTest, WaitAndReadReportTimeoutAndEndOfStream) {
     EXPECT_EQ(socket.Read(buffer), 0);
 }
 
+TEST_F(ControlSocketTest, WhatAWaitReceivedIsReadInPiecesAndPolledAsWaiting) {
+    peer.Write("+OK 1.7\r\n");
+    char buffer[5];
+    ASSERT_EQ(socket.WaitReadable(1), WaitResult::Readable);
+    EXPECT_EQ(socket.Read(buffer), 5);
+    EXPECT_EQ(socket.WaitReadable(0), WaitResult::Readable);
+    EXPECT_EQ(socket.Read(buffer), 4);
+}
+
 TEST_F(ControlSocketTest, ClosingStopsTheWatch) {
     socket.Close();
     EXPECT_FALSE(watch.watching);

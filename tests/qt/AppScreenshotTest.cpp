@@ -126,7 +126,7 @@ protected:
         set(SettingId::Security, {"Secu high"});
         set(SettingId::Mode, {"mode client"});
         file[static_cast<size_t>(SettingIndex(SettingId::KeepAlive))] = {};
-        CLoadSettingsDlg load(read.values, file, false);
+        CLoadSettingsDlg load(read.values, file, false, {}, {});
         RenderToPng(backend, load, "CLoadSettingsDlg");
         CSettingsProgressDlg progress;
         progress.Create();

@@ -373,6 +373,18 @@ TEST_F(QtPeersTest, TextsSetThroughTheAccessibilityBusReachTheControlsAsTypingDo
     EXPECT_TRUE(dialog.For(Log).empty());
 }
 
+TEST_F(QtPeersTest, NothingFromTheBusReachesADialogUnderAModalBox) {
+    QTimer::singleShot(0, [&] {
+        Accessible(IDOK)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        SetValue(Accessible(Name), "Behind");
+        QTest::qWait(50); // a press taken would click from the event loop
+        QApplication::activeModalWidget()->close();
+    });
+    dialog.MessageBox("Wait");
+    EXPECT_TRUE(dialog.log.empty());
+    EXPECT_EQ(WidgetOf<QLineEdit>(Name)->text().toStdString(), dialog.GetDlgItemText(Name));
+}
+
 TEST_F(QtPeersTest, ButtonsAnswerWithTheirKindAndTheirActionsClickAsAPersonDoes) {
     QAccessibleInterface* pairable = Accessible(Pairable);
     QAccessibleInterface* server = Accessible(Server);

@@ -27,6 +27,7 @@ protected:
     SaveLoadOnSimulatorTest() : CSimulatedApplianceTest(sim::SimulatorOptions::loopback(2)) {}
     ~SaveLoadOnSimulatorTest() override { std::remove(path.c_str()); }
 
+    CTemporaryDataHome dataHome;
     const std::string path =
         ::testing::TempDir() + "velmora42-roundtrip-" + std::to_string(getpid()) + ".txt";
 };
@@ -37,7 +38,7 @@ protected:
 void ConfigureThroughTheDialogs(CTestBackend& backend, CManagerDlg& dlg) {
     ClickTab(dlg, IDC_PAGE_TAB, 1);
     CBluetoothPage& bluetooth = dlg.m_tabCtrl.BluetoothPage();
-    TypeText(bluetooth, IDC_BT_NAME, "Gateway-1");
+    TypeText(bluetooth, IDC_BT_NAME, "Gateway 1 ");
     TypeText(bluetooth, IDC_BT_MAXDT, "3");
     TypeText(bluetooth, IDC_BT_LINK_TIMEOUT, "20");
     ClickButton(bluetooth, IDC_BT_PAIRABLE); // on to off
@@ -68,7 +69,10 @@ TEST_F(SaveLoadOnSimulatorTest, ApplianceBAnswersWhatApplianceAAnsweredAfterTheL
     simulator.updateState(0, [](sim::ApplianceState& a) {
         a.keepSocket = true;
         a.keepAliveSeconds = "450";
-        a.servers = {{"00:0B:CE:50:00:02", "192.168.0.20", "9201"}};
+        // Names with blanks at either end and ports under 1000, tables of three.
+        a.servers = {{"00:0B:CE:50:00:02", "192.168.0.20", "9201"},
+                     {"Term ", "192.168.0.21", "81"},
+                     {" Lab", "192.168.0.22", "9203"}};
         a.hostAddress = "192.168.0.30";
         a.repeatIntervalMs = "2500";
         a.persist = false;
@@ -83,7 +87,7 @@ TEST_F(SaveLoadOnSimulatorTest, ApplianceBAnswersWhatApplianceAAnsweredAfterTheL
         a.inquiryRunning = true;
         a.inquiryInterval = "20";
         a.inquiryLength = "8";
-        a.registrations = {{"00:0B:CE:01:02:03", "9102"}};
+        a.registrations = {{"00:0B:CE:01:02:03", "9102"}, {" Scale ", "80"}};
     });
     // B starts elsewhere: other registrations and servers, and no live connection, so that
     // its mode may change.
@@ -105,12 +109,15 @@ TEST_F(SaveLoadOnSimulatorTest, ApplianceBAnswersWhatApplianceAAnsweredAfterTheL
         dlg.SendMessage(WM_SYSCOMMAND, IDM_SAVE_SETTINGS);
         ASSERT_EQ(backend.FileChoices().size(), 1u);
         EXPECT_EQ(backend.FileChoices()[0].kind, FileChoice::Save);
-        EXPECT_EQ(backend.FileChoices()[0].defaultName.rfind("Gateway-1-", 0), 0u);
+        EXPECT_EQ(backend.FileChoices()[0].defaultName.rfind("Gateway_1_-", 0), 0u);
         const CSettingsFileResult file = ReadSettingsFile(ReadFile(path));
         ASSERT_TRUE(file.ok()) << file.error;
         saved = file.values;
         EXPECT_EQ(saved[SettingIndex(SettingId::Registrations)].lines,
-                  (std::vector<std::string>{"Bind 00:0B:CE:01:02:03 9102", "Bind Printer A 9101"}));
+                  (std::vector<std::string>{"Bind 00:0B:CE:01:02:03 9102", "Bind  Scale  80",
+                                            "Bind Printer A 9101"}));
+        EXPECT_EQ(saved[SettingIndex(SettingId::BtName)].lines,
+                  std::vector<std::string>{"BTName Gateway 1 "});
 
         // Over to appliance B.
         target = 1;
@@ -155,8 +162,8 @@ TEST_F(SaveLoadOnSimulatorTest, ApplianceBAnswersWhatApplianceAAnsweredAfterTheL
     // The PIN code has no query: the file says so rather than saving a guess.
     EXPECT_NE(ReadFile(path).find("# Not saved: the PIN code"), std::string::npos);
     // B's own entries were released, A's registered.
-    ASSERT_EQ(simulator.state(1).registrations.size(), 2u);
-    EXPECT_EQ(simulator.state(1).registrations[1].device, "Printer A");
+    ASSERT_EQ(simulator.state(1).registrations.size(), 3u);
+    EXPECT_EQ(simulator.state(1).registrations[1].device, " Scale ");
 }
 
 } // namespace

@@ -48,7 +48,7 @@ bool SimClient::login(const std::string& user, const std::string& password) {
 std::string SimClient::exchange(const std::string& line, int silenceMs) {
     sendRaw(line + "\r\n");
     std::string reply;
-    for (int read = 0; read < 10; ++read) {
+    for (;;) {
         const std::string piece = readOnce(silenceMs);
         if (piece.empty()) {
             break;

@@ -21,8 +21,8 @@ public:
     // Greeting, "User", "Pass"; true when both replies are the accepted ones.
     bool login(const std::string& user, const std::string& password);
 
-    // Sends `line` + "\r\n", then reads until the gathered text holds "+OK" or "-ERR", at
-    // most ten reads, each waiting at most `silenceMs` (the engine's rule for T > 0).
+    // Sends `line` + "\r\n", then reads until the gathered text holds "+OK" or "-ERR", each
+    // read waiting at most `silenceMs` (the engine's rule for T > 0).
     std::string exchange(const std::string& line, int silenceMs = 1000);
     // Sends `line` + "\r\n" and returns exactly one read (the engine's rule for T = 0).
     std::string exchangeOnce(const std::string& line, int waitMs = 2000);

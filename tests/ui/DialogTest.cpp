@@ -324,10 +324,11 @@ TEST_F(DialogTest, AMessageBoxRunsWhatFallsDueButHoldsItsOwnersTicks) {
         EXPECT_EQ(d.MessageBox("Wait"), IDCANCEL);
         EXPECT_EQ(seenInBox, std::vector<std::string>{"private"});
         EXPECT_EQ(dialog.m_events, std::vector<std::string>{"private"});
-        EXPECT_EQ(other.m_events, (std::vector<std::string>{"timer:1", "timer:1"}));
+        EXPECT_TRUE(other.m_events.empty());
         EXPECT_EQ(backend.MostOpenMessageBoxes(), 1);
         backend.AdvanceClock(1000);
         EXPECT_EQ(dialog.m_events, (std::vector<std::string>{"private", "timer:2"}));
+        EXPECT_TRUE(other.m_events.empty());
         d.EndDialog(IDCANCEL);
     });
     dialog.DoModal();

@@ -41,10 +41,10 @@ WaitResult CScriptedChannel::WaitReadable(int seconds) {
     const long long deadline = m_nowMs + 1000LL * std::max(seconds, 0);
     const std::optional<long long> next = NextEventMs();
     if (next && *next <= deadline) {
-        m_nowMs = std::max(m_nowMs, *next);
+        PassTimeTo(*next);
         return WaitResult::Readable;
     }
-    m_nowMs = deadline;
+    PassTimeTo(deadline);
     return WaitResult::TimedOut;
 }
 
@@ -53,7 +53,7 @@ std::ptrdiff_t CScriptedChannel::Read(std::span<char> buffer) {
     const std::optional<long long> next = NextEventMs();
     if (!next)
         return -1;
-    m_nowMs = std::max(m_nowMs, *next);
+    PassTimeTo(*next);
     size_t taken = 0;
     while (taken < buffer.size() && !m_arrivals.empty() && m_arrivals.front().atMs <= m_nowMs) {
         std::string& bytes = m_arrivals.front().bytes;
@@ -108,4 +108,13 @@ std::optional<long long> CScriptedChannel::NextEventMs() const {
     if (m_closeAtMs)
         return std::min(m_arrivals.front().atMs, *m_closeAtMs);
     return m_arrivals.front().atMs;
+}
+
+void CScriptedChannel::PassTimeTo(long long atMs) {
+    if (atMs <= m_nowMs)
+        return;
+    const long long passed = atMs - m_nowMs;
+    m_nowMs = atMs;
+    if (m_onTimePassed)
+        m_onTimePassed(passed);
 }

@@ -39,6 +39,9 @@ public:
     void FailSends(bool fail);
     // Lets virtual time pass, as between two commands.
     void Advance(int ms);
+    // Told of the virtual time every wait and read lets pass, so that the clock the timers
+    // run on moves with the exchanges.
+    void OnTimePassed(std::function<void(long long ms)> hook) { m_onTimePassed = std::move(hook); }
 
     WaitResult WaitReadable(int seconds) override;
     // Takes what has arrived, up to the buffer size. With nothing there it blocks: the clock
@@ -62,10 +65,12 @@ private:
     void Schedule(long long atMs, std::string bytes);
     // The time of the next thing a read would see: an arrival or the close.
     std::optional<long long> NextEventMs() const;
+    void PassTimeTo(long long atMs);
 
     std::deque<Arrival> m_arrivals; // in time order
     std::deque<Pieces> m_answers;
     Responder m_responder;
+    std::function<void(long long ms)> m_onTimePassed;
     std::optional<long long> m_closeAtMs;
     std::vector<std::string> m_sent;
     long long m_nowMs = 0;

@@ -8,10 +8,23 @@
 #include <QPushButton>
 
 #include "ui/Control.h"
+#include "ui/Dialog.h"
 #include "ui/qt/QtDialogWindow.h"
 #include "ui/qt/QtPeer.h"
 
 namespace {
+
+// The control whose widget is exactly `widget`, or null.
+const CControl* ControlShownBy(const QWidget* widget) {
+    const CQtPeer* peer = CQtPeer::ForWidget(widget);
+    return peer && peer->Widget() == widget ? peer->Control() : nullptr;
+}
+
+// An action on a control behind a modal window does nothing, as a click there would not.
+bool TakesActions(const QWidget* widget) {
+    const CControl* control = ControlShownBy(widget);
+    return widget->isEnabled() && (!control || !control->Owner().IsBehindModalWindow());
+}
 
 class CAccessibleButton final : public QAccessibleWidget {
 public:
@@ -46,10 +59,10 @@ public:
     void doAction(const QString& name) override {
         // As Qt does for its buttons: the click comes from the event loop, after the caller
         // has its answer, and goes the way of a person's click.
-        if (widget()->isEnabled() && (name == pressAction() || name == toggleAction()))
-            static_cast<QAbstractButton*>(widget())->animateClick();
-        else
+        if (name != pressAction() && name != toggleAction())
             QAccessibleWidget::doAction(name);
+        else if (TakesActions(widget()))
+            static_cast<QAbstractButton*>(widget())->animateClick();
     }
 };
 
@@ -123,7 +136,7 @@ public:
         // The list opens or closes; a pick in it goes to the control as a person's does.
         if (Box()->view()->isVisible())
             Box()->hidePopup();
-        else if (Box()->isEnabled())
+        else if (TakesActions(Box()))
             Box()->showPopup();
     }
 
@@ -140,12 +153,6 @@ QAccessible::Role ButtonRole(ControlKind kind) {
     default:
         return QAccessible::Button;
     }
-}
-
-// The control whose widget is exactly `widget`, or null.
-const CControl* ControlShownBy(const QWidget* widget) {
-    const CQtPeer* peer = CQtPeer::ForWidget(widget);
-    return peer && peer->Widget() == widget ? peer->Control() : nullptr;
 }
 
 // Called with the most derived class name first, before Qt's own factory.

@@ -221,6 +221,7 @@ std::string CQtBackend::ChooseFile(CDialog* owner, FileChoice kind, std::string_
     // Qt's own dialog rather than a desktop portal: it is a window of this process, held
     // modal like the message boxes and reachable through the accessibility bus.
     const QFileDialog::Options options = QFileDialog::DontUseNativeDialog;
+    const CModalWindowScope modal;
     const QString path =
         kind == FileChoice::Save
             ? QFileDialog::getSaveFileName(parent, DisplayText(caption), DisplayText(defaultName),

@@ -75,6 +75,10 @@ void CQtLineEditPeer::OnEdited(const QString& text) {
 void CQtLineEditPeer::ReportSelection() {
     if (!FromOperator())
         return;
+    if (IsBehindModalWindow()) {
+        Refresh();
+        return;
+    }
     CEditCtrl& edit = ControlAs<CEditCtrl>();
     // Mid-edit the widget may be ahead of the control; the edit report comes first.
     if (ToLatin1(LineEdit()->text()) != edit.GetWindowText())

@@ -281,8 +281,8 @@ bool CQtListViewPeer::OnKey(const QKeyEvent* event) {
     const int count = list.GetItemCount();
     const int current = list.GetFocusedItem() >= 0 ? list.GetFocusedItem() : list.GetSelectedItem();
     // Space clicks the focused row (the list itself when there is none), Ctrl+Space as a Ctrl
-    // click, so that what a click does, such as enabling the Connections page's Disconnect,
-    // is there for the keyboard, and for a screen reader that types it, too.
+    // click, so that what a click does, such as taking a row off the selection, is there for
+    // the keyboard, and for a screen reader that types it, too.
     if (event->key() == Qt::Key_Space) {
         CPoint point;
         if (current >= 0 && current < Table()->rowCount() && Table()->columnCount() > 0)

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/Application.h"
+#include "ui/Dialog.h"
 #include "ui/EditCtrl.h"
 #include "ui/qt/QtText.h"
 
@@ -95,8 +96,10 @@ void CQtMaskedEditWidget::OnNativeTextChange(const QString& text) {
     if (m_bShowing || !m_pEdit)
         return;
     // Qt lets an assistive technology set the text of a read-only field, and its calls
-    // arrive while the UI is blocked too: neither reaches the control.
-    if (!m_pEdit->IsReadOnly() && !Application().IsBlocked())
+    // arrive while the UI is blocked or a modal window is over this one too: none of them
+    // reaches the control.
+    if (!m_pEdit->IsReadOnly() && !Application().IsBlocked() &&
+        !m_pEdit->Owner().IsBehindModalWindow())
         m_pEdit->OnTextEdited(EightBit(text));
     ShowIfBound();
 }

@@ -5,6 +5,7 @@
 
 #include "ui/Application.h"
 #include "ui/Control.h"
+#include "ui/Dialog.h"
 #include "ui/qt/QtDialogWindow.h"
 
 namespace {
@@ -55,10 +56,16 @@ CQtPeer* CQtPeer::Of(const CControl& control) {
 bool CQtPeer::TakeNativeChange() {
     if (!FromOperator())
         return false;
-    if (!Application().IsBlocked())
+    if (!Application().IsBlocked() && !IsBehindModalWindow())
         return true;
     Refresh();
     return false;
+}
+
+// Qt keeps the mouse and the keys from a window a modal one blocks, but not an assistive
+// technology's actions and edits: those are refused here.
+bool CQtPeer::IsBehindModalWindow() const {
+    return m_pControl && m_pControl->Owner().IsBehindModalWindow();
 }
 
 void CQtPeer::Place(const QRect& rect) {

@@ -53,6 +53,8 @@ protected:
     // through Qt's accessible interfaces): true when it may go to the control's input calls.
     // While the UI is blocked it may not, and the widget is brought back in step instead.
     bool TakeNativeChange();
+    // Whether the control's dialog is blocked by a modal window open over it.
+    bool IsBehindModalWindow() const;
     template <class T> T& ControlAs() const { return static_cast<T&>(*m_pControl); }
 
 private:

@@ -97,6 +97,10 @@ void CQtTextEditPeer::OnEdited() {
 void CQtTextEditPeer::ReportSelection() {
     if (!FromOperator())
         return;
+    if (IsBehindModalWindow()) {
+        Refresh();
+        return;
+    }
     CEditCtrl& edit = ControlAs<CEditCtrl>();
     const std::string text = edit.GetWindowText();
     if (FromDisplay(TextEdit()->toPlainText()) != text)

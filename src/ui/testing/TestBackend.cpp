@@ -56,6 +56,9 @@ void CTestBackend::RunModal(CDialog& dialog) {
     const int resourceId = dialog.Resource().id;
     m_modalHistory.push_back(resourceId);
     dialog.WindowCreated();
+    // The dialog's own loop: what waits is delivered before the operator gets to act.
+    if (!dialog.IsEnded() && !m_bBlocked)
+        RunUntil(m_now);
     if (!dialog.IsEnded()) {
         if (Script script = TakeScript(resourceId)) {
             script(dialog);
@@ -185,9 +188,12 @@ void CTestBackend::RunUntil(std::uint64_t target) {
                                      [](const Timer& a, const Timer& b) { return a.due < b.due; });
         if (next == m_timers.end() || next->due > target)
             break;
-        // A box opened by an earlier tick may have moved the clock past this one already.
+        // A box opened by an earlier tick, or an exchange, may have moved the clock past this
+        // one already: the ticks missed meanwhile come as one, as the platform's do.
         m_now = std::max(m_now, next->due);
-        next->due += std::max<UINT>(next->period, 1);
+        do
+            next->due += std::max<UINT>(next->period, 1);
+        while (next->due <= m_now);
         const int hwnd = next->hwnd;
         CMessage tick;
         tick.message = WM_TIMER;

@@ -10,11 +10,11 @@
 #include "ui/Backend.h"
 
 // The scripted headless backend the tests drive. Modal dialogs are answered by scripts the
-// test registers by resource id; message boxes are recorded and run a nested loop as on the
-// platform: posted messages and the ticks due are delivered inside them before they are
-// answered (IDOK unless told otherwise); timers run on a virtual clock that only AdvanceClock
-// (and the waits without input) move; posted messages wait until Pump. An unscripted modal
-// dialog fails the test, naming the dialog.
+// test registers by resource id; modal dialogs and message boxes run a nested loop as on the
+// platform: posted messages and the ticks due are delivered inside them before their script
+// acts or they are answered (IDOK unless told otherwise); timers run on a virtual clock that
+// only AdvanceClock, PassBlockedTime and the waits without input move; posted messages wait
+// until Pump. An unscripted modal dialog fails the test, naming the dialog.
 class CTestBackend : public IUiBackend {
 public:
     using Script = std::function<void(CDialog&)>;
@@ -62,6 +62,9 @@ public:
     // Moves the virtual clock by `ms`, firing due timers in time order with posted messages
     // pumped before each tick, as the platform gives timers the lowest priority.
     void AdvanceClock(std::uint64_t ms);
+    // Moves the virtual clock by `ms` that the UI thread spent blocked (an exchange waiting
+    // for its reply); the ticks that fell due meanwhile fire at the next dispatch, once each.
+    void PassBlockedTime(std::uint64_t ms) { m_now += ms; }
     // Dispatches posted messages (and readable socket watches) until none is left.
     void Pump();
     // Whether `dialog` has timer `id` running, and its period.

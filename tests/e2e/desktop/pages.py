@@ -83,7 +83,7 @@ def change_bluetooth_setting(window, transcript, appliance):
 
 def pick_and_disconnect(connections, table, transcript, row):
     """Row `row` picked through the Table interface and clicked with Space (the keyboard's
-    click, which enables Disconnect), then Disconnect: its connection is dropped and the list
+    click, which keeps it picked), then Disconnect: its connection is dropped and the list
     read again at once. Returns the dropped connection's index."""
     steps.select_row(table, row)  # the list takes the focus with the row
     index = steps.cell_text(table, row, 1)

@@ -1,0 +1,49 @@
+#include "appliance/SettingsBackup.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "appliance/AtomicFile.h"
+#include "appliance/SettingsHeader.h"
+
+namespace {
+
+std::string FromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+} // namespace
+
+std::string DefaultBackupFolder() {
+    std::string data = FromEnvironment("XDG_DATA_HOME");
+    if (data.empty()) {
+        const std::string home = FromEnvironment("HOME");
+        if (home.empty())
+            return {};
+        data = home + "/.local/share";
+    }
+    return data + "/velmora42-manager/backups";
+}
+
+CBackupResult WriteSettingsBackup(const std::string& folder, const CSettingsHeader& header,
+                                  const CSettingValues& values, std::time_t now) {
+    CBackupResult result;
+    if (folder.empty()) {
+        result.error = "no folder for backups: neither XDG_DATA_HOME nor HOME is set";
+        return result;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        result.error = "cannot make the folder " + folder + ": " + error.message();
+        return result;
+    }
+    const std::string stem = folder + "/" + SettingsFileStem(header.btName) + "-" +
+                             LocalTimeText("%Y-%m-%d-%H%M%S", now);
+    result.path = stem + ".txt";
+    for (int number = 2; std::filesystem::exists(result.path, error); ++number)
+        result.path = stem + "-" + std::to_string(number) + ".txt";
+    result.error = WriteFileAtomically(result.path, WriteSettingsFile(header, values));
+    return result;
+}
