@@ -4,6 +4,7 @@
 
 #include "appliance/ApplianceSettings.h"
 #include "appliance/SettingsFile.h"
+#include "appliance/SettingsHeader.h"
 #include "cli/CliOptions.h"
 #include "cli/CommandSupport.h"
 #include "ui/Text.h"
@@ -14,13 +15,6 @@ namespace {
 // or "1.0" for a reply without "+OK".
 std::string FirmwareFromReply(const std::string& reply) {
     return Find(reply, "+OK") >= 0 ? Trim(Mid(reply, 8)) : std::string("1.0");
-}
-
-std::string LocalTime(std::time_t now) {
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local));
 }
 
 } // namespace
@@ -41,13 +35,10 @@ std::optional<std::string> ReadSettingsSnapshot(const CTarget& target,
         PrintError(target.Address() + ": " + read.Message());
         return std::nullopt;
     }
-    CSettingsHeader header;
-    header.programVersion = VELMORA_VERSION;
-    const CSettingEntry& name = read.values[static_cast<size_t>(SettingIndex(SettingId::BtName))];
-    if (name.present && !name.lines.empty())
-        header.btName = std::string(CommandArguments(name.lines.front()));
-    header.ipAddress = target.m_strHost;
-    header.firmware = FirmwareFromReply(version);
-    header.savedAt = LocalTime(std::time(nullptr));
-    return WriteSettingsFile(header, read.values);
+    CApplianceIdentity identity;
+    identity.btName = target.m_strName;
+    identity.ipAddress = target.m_strHost;
+    identity.firmware = FirmwareFromReply(version);
+    return WriteSettingsFile(MakeSettingsHeader(read.values, identity, std::time(nullptr)),
+                             read.values);
 }
