@@ -15,6 +15,7 @@ namespace {
 // What the command line asks for, before it is spread over the appliances.
 struct Request {
     int devices = 1;
+    int firstNumber = 1;
     std::vector<std::string> bindAddresses;
     int controlPort = 9097;
     std::optional<std::string> user, password, firmware, model;
@@ -90,7 +91,7 @@ SimulatorOptions build(const Request& request, SimulatorOptions base, std::strin
         ApplianceOptions appliance;
         appliance.controlAddress = (*addresses)[static_cast<std::size_t>(i)];
         appliance.controlPort = static_cast<std::uint16_t>(request.controlPort);
-        ApplianceState& state = appliance.state = ApplianceState::defaults(i + 1);
+        ApplianceState& state = appliance.state = ApplianceState::defaults(request.firstNumber + i);
         if (request.legacy) {
             state.firmware = "1.6.2";
             std::erase_if(state.commandWords, [](const std::string& word) {
@@ -121,6 +122,7 @@ enum Code : int {
     kHelp = 'h',
     kNoDiscovery = 256,
     kDevices,
+    kFirstNumber,
     kBind,
     kControlPort,
     kDiscoveryPort,
@@ -155,6 +157,7 @@ constexpr option kLongOptions[] = {
     {"help", no_argument, nullptr, kHelp},
     {"no-discovery", no_argument, nullptr, kNoDiscovery},
     {"devices", required_argument, nullptr, kDevices},
+    {"first-number", required_argument, nullptr, kFirstNumber},
     {"bind", required_argument, nullptr, kBind},
     {"control-port", required_argument, nullptr, kControlPort},
     {"discovery-port", required_argument, nullptr, kDiscoveryPort},
@@ -241,6 +244,9 @@ void apply(int code, const std::string& value, Request& request, SimulatorOption
         break;
     case kDevices:
         request.devices = number(1, 1000);
+        break;
+    case kFirstNumber:
+        request.firstNumber = number(1, 60000);
         break;
     case kBind:
         request.bindAddresses = splitList(value);
@@ -409,6 +415,8 @@ Simulates Velmora42 appliances: UDP discovery and the TCP control protocol.
 
 Appliances and addresses
   --devices N              number of appliances (1-1000, default 1)
+  --first-number N         number of the first appliance, which its name, serial number,
+                           MAC and Bluetooth addresses carry (1-60000, default 1)
   --bind ADDR[,ADDR...]    control listener addresses; further appliances count up from
                            the last one (default 127.0.0.2, 127.0.0.3, ...)
   --control-port P         control port of every appliance (default 9097, 0 = any)

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "PrivateNetwork.h"
+#include "discovery/UdpSocket.h"
 #include "session/SearchDlg.h"
-#include "session/UdpSocket.h"
 #include "sim/Simulator.h"
 #include "sim/Socket.h"
 #include "ui/Application.h"

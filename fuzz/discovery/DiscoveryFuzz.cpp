@@ -1,7 +1,7 @@
 // Feeds arbitrary datagrams to the discovery reply parser and checks what must hold for any
 // input. Half the inputs get the reply marker in front, so they reach the records.
 
-#include "session/DiscoveryCodec.h"
+#include "discovery/DiscoveryCodec.h"
 
 #include <cstdint>
 #include <cstdlib>

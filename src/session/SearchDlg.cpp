@@ -4,16 +4,22 @@
 #include <array>
 #include <optional>
 
-#include "session/DiscoveryCodec.h"
 #include "session/LoginDlg.h"
 #include "session/ManagerWindow.h"
-#include "session/UdpSocket.h"
 #include "ui/Application.h"
 #include "ui/DataExchange.h"
 #include "ui/ListViewCtrl.h"
 #include "ui/Text.h"
 
 namespace {
+
+// The list's size in dialog units, in which a character of the font's average width is 4
+// wide and its height 8.
+constexpr int kListWidth = 209;
+constexpr int kListHeight = 90;
+// What the empty list's text has room for: the rows area below the header, less the text's
+// margins, in lines spaced a little wider than the font is high.
+constexpr CTextBox kHintBox{(kListWidth - 12) / 4, (kListHeight - 16) / 10};
 
 const CDialogResource& SearchDlgResource() {
     using namespace ControlStyle;
@@ -24,7 +30,7 @@ const CDialogResource& SearchDlgResource() {
         "System",
         10,
         {
-            {IDC_DEVICE_LIST, ControlKind::ListView, "", DlgRect(7, 7, 209, 90),
+            {IDC_DEVICE_LIST, ControlKind::ListView, "", DlgRect(7, 7, kListWidth, kListHeight),
              SingleSelection | ShowSelectionAlways | NoSortHeader | GridLines | FullRowSelect},
             {IDC_SEARCH, ControlKind::PushButton, "Search", DlgRect(7, 102, 60, 16)},
             {IDC_SEARCH_CANCEL, ControlKind::PushButton, "Cancel", DlgRect(156, 102, 60, 16)},
@@ -56,23 +62,14 @@ constexpr std::array<ListColumn, 8> kColumns{{
 }};
 enum Column { kName, kCode, kNumber, kIpAddr, kPort, kMac, kFriend, kBlue };
 
-constexpr std::uint64_t kDiscoveryWindowMs = 1000;
-// The socket is looked at between waits this long, in which the windows repaint.
-constexpr int kDiscoverySliceMs = 20;
 // While replies pour in the list is shown anew this often, so that a reply costs the time to
 // read and insert it, not a repaint.
 constexpr std::uint64_t kRepaintEveryMs = 50;
-
-std::unique_ptr<IDatagramSocket> MakeUdpSocket() {
-    return std::make_unique<CUdpSocket>();
-}
 
 } // namespace
 
 CSearchDlg::CSearchDlg(CDiscoveryTarget target)
     : CDialog(SearchDlgResource()), m_target(std::move(target)) {
-    if (!m_target.makeSocket)
-        m_target.makeSocket = MakeUdpSocket;
     MessageMap()
         .Clicked(IDC_SEARCH, &CSearchDlg::OnSearch)
         .Clicked(IDC_CONNECT, &CSearchDlg::OnConnect)
@@ -95,9 +92,9 @@ bool CSearchDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetActiveWindow();
     InsertColumns();
-    m_pSocket = m_target.makeSocket();
-    if (!m_pSocket || !m_pSocket->Open()) {
-        m_pSocket.reset();
+    m_pSearch = std::make_unique<CDiscoverySearch>(m_target);
+    if (!m_pSearch->Open()) {
+        m_pSearch.reset();
         MessageBox("The application create Fail. Try again");
         EndDialog(IDCANCEL);
         return true;
@@ -110,7 +107,7 @@ bool CSearchDlg::OnInitDialog() {
 }
 
 void CSearchDlg::OnDestroy() {
-    m_pSocket.reset();
+    m_pSearch.reset();
 }
 
 void CSearchDlg::InsertColumns() {
@@ -123,89 +120,47 @@ void CSearchDlg::OnSearch() {
     Discover();
 }
 
-std::vector<CSendResult> CSearchDlg::SendRequests() {
-    if (m_target.address != kLimitedBroadcast) {
-        const bool sent = m_pSocket->SendTo(m_target.address, m_target.port, kDiscoveryRequest);
-        return {CSendResult{{}, sent ? SendOutcome::Sent : SendOutcome::Failed}};
-    }
-    const CNetworkView network = m_target.readNetwork
-                                     ? m_target.readNetwork()
-                                     : ReadNetwork(m_target.address, m_target.port);
-    std::vector<CSendResult> results;
-    for (const CDiscoverySend& send : ChooseDiscoverySends(network))
-        results.push_back(SendThrough(send));
-    return results;
-}
-
-// Every appliance expects the limited broadcast; the subnet's own broadcast address is the
-// way out where the system refuses that on an interface.
-CSendResult CSearchDlg::SendThrough(const CDiscoverySend& send) {
-    if (m_pSocket->SendThrough(send.index, send.source, m_target.address, m_target.port,
-                               kDiscoveryRequest))
-        return {send, SendOutcome::Sent};
-    if (!send.subnetBroadcast.empty() && send.subnetBroadcast != m_target.address &&
-        m_pSocket->SendThrough(send.index, send.source, send.subnetBroadcast, m_target.port,
-                               kDiscoveryRequest))
-        return {send, SendOutcome::SentToSubnet};
-    return {send, SendOutcome::Failed};
-}
-
 bool CSearchDlg::Discover() {
     auto& list = Item<CListViewCtrl>(IDC_DEVICE_LIST);
     list.DeleteAllItems();
     list.SetEmptyText({});
-    m_pSocket->EnableBroadcast();
-    const std::vector<CSendResult> results = SendRequests();
-    if (!AnySent(results)) {
-        list.SetEmptyText(NoAnswerText(results, m_target.address));
-        MessageBox("Search Error. Check Velmora42 and Try again");
-        return false;
-    }
     IUiBackend& backend = Application().Backend();
     std::optional<CBlockingScope> blocking(std::in_place);
-    const std::uint64_t sent = backend.GetTickCount();
-    std::uint64_t painted = sent;
-    do {
-        // Each pass waits at most as long as the whole window, so the last one may end up to
-        // that much after it.
-        const std::uint64_t passStart = backend.GetTickCount();
-        bool readable = m_pSocket->IsReadable();
-        list.SetRedraw(!readable); // the waits repaint, with the rows read so far
-        for (std::uint64_t waited = 0; !readable && waited < kDiscoveryWindowMs;
-             waited = backend.GetTickCount() - passStart) {
-            const auto slice =
-                std::min<std::uint64_t>(kDiscoverySliceMs, kDiscoveryWindowMs - waited);
-            backend.WaitWithoutInput(static_cast<int>(slice));
-            painted = backend.GetTickCount();
-            readable = m_pSocket->IsReadable();
-        }
+    std::uint64_t painted = backend.GetTickCount();
+    CSearchHooks hooks;
+    hooks.now = [&backend] { return backend.GetTickCount(); };
+    hooks.wait = [&](int ms) {
+        list.SetRedraw(true); // the waits repaint, with the rows read so far
+        backend.WaitWithoutInput(ms);
+        painted = backend.GetTickCount();
+    };
+    hooks.found = [&](const CDeviceRecord& record) {
         list.SetRedraw(false);
-        if (readable && !ReceiveReply()) {
-            list.SetRedraw(true);
-            blocking.reset(); // the operator has to be able to answer the message box
-            MessageBox("ReceiveData Error");
-            blocking.emplace();
-        }
-        if (backend.GetTickCount() - painted >= kRepaintEveryMs) {
-            list.SetRedraw(true);
-            backend.RepaintNow();
-            painted = backend.GetTickCount();
-        }
-    } while (backend.GetTickCount() - sent < kDiscoveryWindowMs);
-    if (list.GetItemCount() == 0)
-        list.SetEmptyText(NoAnswerText(results, m_target.address));
+        InsertRow(record);
+    };
+    hooks.read = [&] {
+        if (backend.GetTickCount() - painted < kRepaintEveryMs)
+            return;
+        list.SetRedraw(true);
+        backend.RepaintNow();
+        painted = backend.GetTickCount();
+    };
+    hooks.receiveFailed = [&] {
+        list.SetRedraw(true);
+        blocking.reset(); // the operator has to be able to answer the message box
+        MessageBox("ReceiveData Error");
+        blocking.emplace();
+    };
+    const CDiscoveryResult result = m_pSearch->Run(hooks);
+    blocking.reset();
     list.SetRedraw(true);
-    return true;
-}
-
-bool CSearchDlg::ReceiveReply() {
-    std::array<std::uint8_t, kDiscoveryReplyLimit> buffer;
-    const std::optional<std::size_t> size = m_pSocket->Receive(buffer);
-    if (!size)
-        return false;
-    if (const auto record = ParseDiscoveryReply(std::span(buffer).first(*size)))
-        InsertRow(*record);
-    return true;
+    if (list.GetItemCount() == 0)
+        list.SetEmptyText(NoAnswerText(result.sends, m_target.address, kHintBox),
+                          NoAnswerText(result.sends, m_target.address));
+    if (AnySent(result.sends))
+        return true;
+    MessageBox("Search Error. Check Velmora42 and Try again");
+    return false;
 }
 
 // The newest reply goes on top.

@@ -1,15 +1,11 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "session/DatagramSocket.h"
-#include "session/DiscoveryInterfaces.h"
+#include "discovery/DiscoverySearch.h"
 #include "ui/Dialog.h"
-
-struct CDeviceRecord;
 
 enum : int {
     IDD_SEARCH = 132,
@@ -20,18 +16,6 @@ enum : int {
     IDC_CONTROL_PORT = 1023,
     IDC_CONNECT = 1009,
     ID_DETAIL_INFORMATION = 32771,
-};
-
-// Where the discovery request goes: the broadcast address and port of the appliances (or,
-// in tests, one appliance on loopback), and how the socket of each showing is made.
-struct CDiscoveryTarget {
-    std::string address = kLimitedBroadcast;
-    int port = 9097;
-    // Makes the discovery socket of one showing; empty makes a CUdpSocket.
-    std::function<std::unique_ptr<IDatagramSocket>()> makeSocket;
-    // Reads the interfaces a broadcast search sends on, at every search; empty reads the
-    // machine's.
-    std::function<CNetworkView()> readNetwork = {};
 };
 
 // The search dialog: finds the appliances on the LAN, lets the operator pick or type one,
@@ -50,11 +34,10 @@ public:
     void OnEnterKey() override {}
 
     // Sends the discovery request (to the limited broadcast: once on every interface that can
-    // carry it) and lists the replies of the next second, newest first; an empty list then
-    // says where the search looked. False when no request could be sent (the operator has
-    // been told). Blocks the UI
-    // thread for one to two seconds; the windows repaint meanwhile, the list at most every
-    // 50 ms while replies pour in. Only while shown.
+    // carry it) and lists the replies of the second after it, one row per appliance, newest
+    // first; an empty list then says where the search looked. False when no request could be
+    // sent (the operator has been told). Blocks the UI thread for the second; the windows
+    // repaint meanwhile, the list at most every 50 ms while replies pour in. Only while shown.
     bool Discover();
 
     // The chosen appliance's device record.
@@ -84,13 +67,6 @@ private:
     void OnChangeAddress();
 
     void InsertColumns();
-    // Sends the request once to a unicast destination, or once through each interface
-    // chosen for the limited broadcast; a failure on one interface stops no other.
-    std::vector<CSendResult> SendRequests();
-    CSendResult SendThrough(const CDiscoverySend& send);
-    // Takes one datagram off the socket and lists it if it is a reply; false when receiving
-    // failed.
-    bool ReceiveReply();
     void InsertRow(const CDeviceRecord& record);
     void CopyRowToRecord(int row);
     std::string DetailText() const;
@@ -99,5 +75,5 @@ private:
     bool OpenControlConnection();
 
     CDiscoveryTarget m_target;
-    std::unique_ptr<IDatagramSocket> m_pSocket;
+    std::unique_ptr<CDiscoverySearch> m_pSearch;
 };

@@ -8,6 +8,7 @@ void CListViewCtrl::Reset() {
     m_rows.clear();
     m_images.clear();
     m_strEmptyText.clear();
+    m_strEmptyDescription.clear();
     m_nFocusItem = -1;
     m_nAnchorItem = -1;
 }
@@ -130,10 +131,11 @@ int CListViewCtrl::GetSelectedItem() const {
     return -1;
 }
 
-void CListViewCtrl::SetEmptyText(std::string_view text) {
-    if (m_strEmptyText == text)
+void CListViewCtrl::SetEmptyText(std::string_view text, std::string_view description) {
+    if (m_strEmptyText == text && m_strEmptyDescription == description)
         return;
     m_strEmptyText = text;
+    m_strEmptyDescription = description;
     Changed();
 }
 

@@ -58,8 +58,13 @@ public:
     int GetFocusedItem() const { return m_nFocusItem; }
 
     // A text the list shows, and tells assistive tools, while it has no rows; empty for none.
-    void SetEmptyText(std::string_view text);
+    // `description`, when not empty, is what the tools are told instead: the whole of a text
+    // cut to fit the list.
+    void SetEmptyText(std::string_view text, std::string_view description = {});
     const std::string& GetEmptyText() const { return m_strEmptyText; }
+    const std::string& GetEmptyDescription() const {
+        return m_strEmptyDescription.empty() ? m_strEmptyText : m_strEmptyDescription;
+    }
 
     void SetImageList(std::vector<int> imageResourceIds);
     const std::vector<int>& ImageList() const { return m_images; }
@@ -88,6 +93,7 @@ private:
     std::vector<Row> m_rows;
     std::vector<int> m_images;
     std::string m_strEmptyText;
+    std::string m_strEmptyDescription;
     int m_nFocusItem = -1;
     int m_nAnchorItem = -1;
 };

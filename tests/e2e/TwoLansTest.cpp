@@ -24,11 +24,11 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// One velmora42-sim with one appliance at `address`, in the namespace the variable `lan`
-// names; ready once it has said where it listens, stopped by its process id.
+// One velmora42-sim with appliance `number` at `address`, in the namespace the variable
+// `lan` names; ready once it has said where it listens, stopped by its process id.
 class CApplianceOnLan {
 public:
-    CApplianceOnLan(const char* lan, const std::string& address) {
+    CApplianceOnLan(const char* lan, const std::string& address, int number) {
         const char* name = std::getenv(lan);
         int output[2];
         if (name == nullptr || pipe(output) != 0) {
@@ -40,8 +40,10 @@ public:
         posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, output[0]);
         // ip netns exec runs the simulator in its own process, so the id is the simulator's.
-        std::vector<std::string> words{"ip",        "netns", "exec",   name,   VELMORA_SIM,
-                                       "--devices", "1",     "--bind", address};
+        std::vector<std::string> words{"ip",     "netns",          "exec",
+                                       name,     VELMORA_SIM,      "--devices",
+                                       "1",      "--first-number", std::to_string(number),
+                                       "--bind", address};
         std::vector<char*> argv;
         for (std::string& word : words)
             argv.push_back(word.data());
@@ -117,8 +119,8 @@ protected:
 
 TEST_F(TwoLans, OneSearchListsTheAppliancesOfBothLans) {
     RUN_IN_PRIVATE_NETWORK_MADE_BY(VELMORA_TWO_LANS);
-    CApplianceOnLan first("VELMORA_LAN_A", "10.42.1.2");
-    CApplianceOnLan second("VELMORA_LAN_B", "10.42.2.2");
+    CApplianceOnLan first("VELMORA_LAN_A", "10.42.1.2", 1);
+    CApplianceOnLan second("VELMORA_LAN_B", "10.42.2.2", 2);
     Search();
     EXPECT_EQ(found, (Strings{"10.42.1.2", "10.42.2.2"}));
     EXPECT_EQ(emptyText, "");
@@ -140,8 +142,8 @@ class TwoLansOneDown : public TwoLans, public ::testing::WithParamInterface<Link
 // other LAN is still searched.
 TEST_P(TwoLansOneDown, TheOtherLansApplianceIsListedWithoutAnError) {
     RUN_IN_PRIVATE_NETWORK_MADE_BY(VELMORA_TWO_LANS);
-    CApplianceOnLan first("VELMORA_LAN_A", "10.42.1.2");
-    CApplianceOnLan second("VELMORA_LAN_B", "10.42.2.2");
+    CApplianceOnLan first("VELMORA_LAN_A", "10.42.1.2", 1);
+    CApplianceOnLan second("VELMORA_LAN_B", "10.42.2.2", 2);
     SetLinkDown(GetParam().link);
     Search();
     EXPECT_EQ(found, GetParam().found);

@@ -1,6 +1,7 @@
 // Pictures of the application's own windows as an operator meets them against the simulated
 // appliances: the search after a discovery, the login, the main window after the start-up
 // queries, the About box and the mode dialogs.
+#include <QLabel>
 #include <memory>
 
 #include "FakeAppliances.h"
@@ -189,6 +190,38 @@ TEST_F(QtFixture, SearchThatNobodyAnswered) {
         EXPECT_EQ(dialog.Item<CListViewCtrl>(IDC_DEVICE_LIST).GetEmptyText(),
                   "No appliance answered on enp3s0 192.168.10.4, wlp2s0 10.0.0.7");
         RenderToPng(backend, dialog, "CSearchDlgNoAnswer");
+        dialog.EndDialog(IDCANCEL);
+    });
+    search.DoModal();
+}
+
+// With three hundred LANs the hint names what fits, counts the rest and still shows its
+// "could not send" line whole.
+TEST_F(QtFixture, SearchThatNobodyAnsweredOnManyInterfaces) {
+    CFakeAppliances silent;
+    CFakeNetwork network(silent.Target());
+    for (int i = 0; i < 300; ++i)
+        network.view.addresses.push_back({"br" + std::to_string(i), static_cast<unsigned>(100 + i),
+                                          true, true, "10.60." + std::to_string(i) + ".1", ""});
+    network.view.addresses.push_back({"m1", 7, true, true, "10.50.0.11", "10.50.0.11"});
+    network.refusingLimited = {7};
+    CSearchDlg search(network.Target());
+    backend.OnModalShown([&](CDialog& dialog) {
+        ClickButton(dialog, IDC_SEARCH);
+        const QString shown =
+            QString::fromStdString(dialog.Item<CListViewCtrl>(IDC_DEVICE_LIST).GetEmptyText());
+        ASSERT_TRUE(shown.endsWith("more\nCould not send on m1 10.50.0.11"));
+        RenderToPng(backend, dialog, "CSearchDlgManyInterfaces");
+        int checked = 0;
+        for (const QLabel* label : backend.WindowOf(dialog)->findChildren<QLabel*>()) {
+            const QRect room = label->contentsRect();
+            const int flags = static_cast<int>(label->alignment()) | Qt::TextWordWrap;
+            if (label->text() == shown && ++checked) {
+                EXPECT_LE(label->fontMetrics().boundingRect(room, flags, shown).height(),
+                          room.height());
+            }
+        }
+        EXPECT_EQ(checked, 1);
         dialog.EndDialog(IDCANCEL);
     });
     search.DoModal();

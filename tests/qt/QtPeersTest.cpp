@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 #include "QtFixture.h"

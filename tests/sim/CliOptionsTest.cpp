@@ -24,6 +24,9 @@ TEST(CliOptionsTest, DevicesCountUpFromTheBindAddress) {
     ASSERT_EQ(cli.options.appliances.size(), 3u);
     EXPECT_EQ(cli.options.appliances[2].controlAddress, "127.0.0.4");
     EXPECT_EQ(cli.options.appliances[2].state.btName, "Velmora42-3");
+    cli = parseCommandLine({"--devices", "2", "--first-number", "255"});
+    EXPECT_EQ(cli.options.appliances[1].state.btName, "Velmora42-256");
+    EXPECT_EQ(cli.options.appliances[1].state.macAddress, "00:0B:CE:10:01:00");
 
     cli = parseCommandLine(
         {"--devices", "3", "--bind", "127.0.1.10,127.0.2.1", "--control-port", "0"});

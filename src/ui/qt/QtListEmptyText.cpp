@@ -9,10 +9,12 @@
 CQtListEmptyText::CQtListEmptyText(QAbstractItemView* view)
     : QObject(view), m_pView(view), m_pViewport(view->viewport()) {}
 
-void CQtListEmptyText::Show(const std::string& text, bool listEmpty) {
+void CQtListEmptyText::Show(const std::string& text, const std::string& description,
+                            bool listEmpty) {
     const QString shown = listEmpty ? DisplayText(text) : QString();
-    if (m_pView->accessibleDescription() != shown)
-        m_pView->setAccessibleDescription(shown);
+    const QString told = listEmpty ? DisplayText(description) : QString();
+    if (m_pView->accessibleDescription() != told)
+        m_pView->setAccessibleDescription(told);
     if (shown.isEmpty() && !m_pLabel)
         return;
     if (!m_pLabel) {

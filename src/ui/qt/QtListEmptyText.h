@@ -9,13 +9,14 @@ class QLabel;
 
 // The text an empty list shows (CListViewCtrl::SetEmptyText): a label over the list's rows
 // area, a sibling of the list so that it is an object of its own on the accessibility bus,
-// and the list's accessible description, so that a screen reader on the list says it too.
+// and the list's accessible description (the whole text where the label shows it cut), so
+// that a screen reader on the list says it too.
 // Mouse input goes through it to the list. Gone while the list has rows.
 class CQtListEmptyText final : public QObject {
 public:
     explicit CQtListEmptyText(QAbstractItemView* view);
 
-    void Show(const std::string& text, bool listEmpty);
+    void Show(const std::string& text, const std::string& description, bool listEmpty);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -141,7 +141,7 @@ void CQtListViewPeer::RefreshWidget() {
     RefreshRows();
     RefreshSelection();
     const CListViewCtrl& list = ControlAs<CListViewCtrl>();
-    m_pEmptyText->Show(list.GetEmptyText(), list.GetItemCount() == 0);
+    m_pEmptyText->Show(list.GetEmptyText(), list.GetEmptyDescription(), list.GetItemCount() == 0);
 }
 
 void CQtListViewPeer::RefreshColumns() {

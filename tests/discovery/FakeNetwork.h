@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "session/SearchDlg.h"
+#include "discovery/DiscoverySearch.h"
 
 // A machine's network made up for a test: the interfaces a search reads, and discovery
 // sockets whose requests through any of them land on one loopback destination (the fake

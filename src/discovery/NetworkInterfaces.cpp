@@ -1,6 +1,7 @@
-#include "session/NetworkInterfaces.h"
+#include "discovery/NetworkInterfaces.h"
 
 #include <arpa/inet.h>
+#include <bit>
 #include <cstdint>
 #include <ifaddrs.h>
 #include <net/if.h>
@@ -8,7 +9,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "session/UdpSocket.h"
+#include "discovery/UdpSocket.h"
 
 namespace {
 
@@ -18,6 +19,13 @@ std::string Dotted(const sockaddr* address) {
     char text[INET_ADDRSTRLEN] = {};
     const auto* ipv4 = reinterpret_cast<const sockaddr_in*>(address);
     return inet_ntop(AF_INET, &ipv4->sin_addr, text, sizeof text) ? text : std::string();
+}
+
+int PrefixLength(const sockaddr* netmask) {
+    if (netmask == nullptr || netmask->sa_family != AF_INET)
+        return 0;
+    const auto* ipv4 = reinterpret_cast<const sockaddr_in*>(netmask);
+    return std::popcount(ntohl(ipv4->sin_addr.s_addr));
 }
 
 std::vector<CInterfaceAddress> ReadAddresses() {
@@ -36,6 +44,8 @@ std::vector<CInterfaceAddress> ReadAddresses() {
         address.address = Dotted(entry->ifa_addr);
         if (address.canBroadcast)
             address.broadcastAddress = Dotted(entry->ifa_broadaddr);
+        address.pointToPoint = (entry->ifa_flags & IFF_POINTOPOINT) != 0;
+        address.prefixLength = PrefixLength(entry->ifa_netmask);
         if (address.index != 0)
             addresses.push_back(std::move(address));
     }

@@ -1,4 +1,4 @@
-#include "session/DiscoveryCodec.h"
+#include "discovery/DiscoveryCodec.h"
 
 #include <algorithm>
 #include <cstdio>

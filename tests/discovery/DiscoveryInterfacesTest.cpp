@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "session/DiscoveryInterfaces.h"
+#include "discovery/DiscoveryInterfaces.h"
 
 namespace {
 
@@ -94,15 +94,15 @@ TEST_P(NoAnswerHint, NamesTheInterfacesSearched) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, NoAnswerHint,
     ::testing::Values(HintCase{"an interface the system did not name",
-                               {{CDiscoverySend{0, "", "192.168.1.9", ""}, SendOutcome::Sent}},
+                               {{CDiscoverySend{0, "", "192.168.1.9", ""}, SendOutcome::Sent, ""}},
                                kLimitedBroadcast,
                                "No appliance answered on 192.168.1.9"},
                       HintCase{"a unicast destination",
-                               {{CDiscoverySend{}, SendOutcome::Sent}},
+                               {{CDiscoverySend{}, SendOutcome::Sent, ""}},
                                "127.0.0.1",
                                "No appliance answered at 127.0.0.1"},
                       HintCase{"a unicast destination that could not be sent to",
-                               {{CDiscoverySend{}, SendOutcome::Failed}},
+                               {{CDiscoverySend{}, SendOutcome::Failed, ""}},
                                "300.1.2.3",
                                "Could not send to 300.1.2.3"}));
 

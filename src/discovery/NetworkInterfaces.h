@@ -4,7 +4,7 @@
 #include <vector>
 
 // The machine's network as a search sees it: read afresh for every search, so that a cable
-// plugged in or a VPN started while the search dialog is open counts at the next Search.
+// plugged in or a VPN started since the last search counts at the next.
 
 // One IPv4 address of one network interface; an interface with several addresses is listed
 // once for each.
@@ -13,8 +13,12 @@ struct CInterfaceAddress {
     unsigned index = 0; // the system's interface index
     bool up = false;
     bool canBroadcast = false;
-    std::string address;          // dotted decimal
-    std::string broadcastAddress; // the subnet's broadcast address; empty when it has none
+    std::string address; // dotted decimal
+    // What the system reports as the broadcast address: on a point-to-point link it is the
+    // peer's address, without one set (or on a /32) the interface's own; empty for none.
+    std::string broadcastAddress;
+    bool pointToPoint = false;
+    int prefixLength = 0; // of the subnet; 0 when the system did not say
 };
 
 struct CNetworkView {

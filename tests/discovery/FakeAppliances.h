@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReplyBuilder.h"
-#include "session/SearchDlg.h"
+#include "discovery/DiscoverySearch.h"
 
 #include <netinet/in.h>
 
@@ -15,7 +15,7 @@ public:
     CFakeAppliances(const CFakeAppliances&) = delete;
     CFakeAppliances& operator=(const CFakeAppliances&) = delete;
 
-    // The loopback destination the search dialog should use.
+    // The loopback destination a search should use.
     CDiscoveryTarget Target() const;
     // The datagrams sent back for every request from now on.
     void Answer(std::vector<Bytes> datagrams) { m_answers = std::move(datagrams); }

@@ -7,7 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "session/DiscoveryCodec.h"
+#include "discovery/DiscoveryCodec.h"
 
 CFakeAppliances::CFakeAppliances() {
     m_fd = BindLoopback(SOCK_DGRAM, m_nPort);

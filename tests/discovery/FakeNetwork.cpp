@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "session/DiscoveryCodec.h"
-#include "session/UdpSocket.h"
+#include "discovery/DiscoveryCodec.h"
+#include "discovery/UdpSocket.h"
 
 // Receives for real on an unbound loopback socket; sends through the network it belongs to.
 class CFakeNetworkSocket final : public IDatagramSocket {

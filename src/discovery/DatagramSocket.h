@@ -6,8 +6,9 @@
 #include <span>
 #include <string>
 
-// The datagram socket through which the search dialog sends the discovery request and takes
-// the replies. The dialog owns one per showing and uses it on the UI thread only.
+// The datagram socket through which a search sends the discovery request and takes the
+// replies. A search owns one (the search dialog's lives for one showing) and uses it on one
+// thread only.
 class IDatagramSocket {
 public:
     virtual ~IDatagramSocket() = default;

@@ -15,7 +15,7 @@ constexpr std::array<std::uint8_t, 4> kDiscoveryRequest{0xFA, 0x05, 0x21, 0xEA};
 // Bytes the manager reads of one reply; the rest of a longer datagram is cut off.
 constexpr std::size_t kDiscoveryReplyLimit = 500;
 
-// The eight values one reply carries about one appliance, as the search dialog shows them.
+// The eight values one reply carries about one appliance, as a search lists them.
 struct CDeviceRecord {
     std::string productName;  // type 1
     std::string modelCode;    // type 2

@@ -1,4 +1,4 @@
-#include "session/UdpSocket.h"
+#include "discovery/UdpSocket.h"
 
 #include <arpa/inet.h>
 #include <cerrno>

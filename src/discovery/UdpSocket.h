@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/DatagramSocket.h"
+#include "discovery/DatagramSocket.h"
 
 struct sockaddr_in;
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ReplyBuilder.h"
-#include "session/DiscoveryCodec.h"
+#include "discovery/DiscoveryCodec.h"
 
 namespace {
 
