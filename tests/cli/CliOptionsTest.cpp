@@ -32,7 +32,11 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"show", "127.0.0.1:65536"}, "65536"}, UsageCase{{"show", "127.0.0.1:"}, "port"},
         UsageCase{{"--password", "x", "show", "127.0.0.1"}, "--password"},
         UsageCase{{"--password-file", "/nonexistent/pw", "show", "127.0.0.1"}, "--password-file"},
-        UsageCase{{"--connect-timeout", "0", "show", "127.0.0.1"}, "--connect-timeout"}));
+        UsageCase{{"--connect-timeout", "0", "show", "127.0.0.1"}, "--connect-timeout"},
+        UsageCase{{"discover", "--to", "10.0.0.0/15"}, "10.0.0.0/15"},
+        UsageCase{{"discover", "--to", "10.0.0"}, "10.0.0"},
+        UsageCase{{"discover", "--to"}, "--to"},
+        UsageCase{{"discover", "--timeout", "soon"}, "--timeout"}));
 
 TEST(PasswordTest, WithoutEnvironmentFileOrTerminalTheRunEndsAsAUsageError) {
     const CCtlRun run = RunCtl({"show", "127.0.0.1:1"});
