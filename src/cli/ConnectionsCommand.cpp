@@ -37,9 +37,9 @@ constexpr const char* kKeys[] = {"index", "device", "port", "address", "name", "
 
 void PrintListing(const CConnectionListing& listing, bool json) {
     if (json) {
-        nlohmann::json rows = nlohmann::json::array();
+        nlohmann::ordered_json rows = nlohmann::ordered_json::array();
         for (const CConnectionRow& row : listing.rows) {
-            nlohmann::json object{{"status", StatusWord(row.status)}};
+            nlohmann::ordered_json object{{"status", StatusWord(row.status)}};
             for (size_t column = 0; column < row.fields.size(); ++column)
                 object[kKeys[column]] = row.fields[column];
             rows.push_back(std::move(object));

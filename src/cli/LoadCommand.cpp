@@ -2,11 +2,12 @@
 
 #include <CLI/CLI.hpp>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 
+#include "appliance/SettingsBackup.h"
 #include "appliance/SettingsFile.h"
+#include "appliance/SettingsHeader.h"
 #include "cli/CliOptions.h"
 #include "cli/CliSession.h"
 #include "cli/CommandSupport.h"
@@ -56,56 +57,29 @@ CLI::Validator SettingWords() {
         "WORD");
 }
 
-std::string DefaultBackupFolder() {
-    std::string base;
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data)
-        base = data;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        base = std::string(home) + "/.local/share";
-    return base.empty() ? "" : base + "/velmora42-manager/backups";
-}
-
-CBackupFile WriteBackup(const std::string& folder, const CTarget& target, const CSettingValues& now,
-                        const std::string& firmware) {
-    CSettingsHeader header;
-    header.programVersion = VELMORA_VERSION;
-    const CSettingEntry& name = now[static_cast<size_t>(SettingIndex(SettingId::BtName))];
-    header.btName =
-        name.present ? std::string(CommandArguments(name.lines.front())) : target.m_strName;
-    header.ipAddress = target.m_strHost;
-    header.firmware = firmware;
-    const std::time_t clock = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&clock, &local);
-    char saved[32];
-    char stamp[32];
-    std::strftime(saved, sizeof saved, "%Y-%m-%d %H:%M:%S", &local);
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
-    header.savedAt = saved;
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    const std::string path = folder + "/" + target.m_strHost + "-" +
-                             std::to_string(target.m_nPort) + "-" + stamp + ".txt";
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << WriteSettingsFile(header, now);
-    file.close();
-    if (!file)
-        return {"", "cannot write " + path};
-    return {path, ""};
+// What the header of a backup tells of the appliance: the record when a discovery found it.
+CApplianceIdentity IdentityOf(const CTarget& target, const std::string& firmware) {
+    CApplianceIdentity identity;
+    identity.ipAddress = target.m_strHost;
+    identity.firmware = firmware;
+    if (target.m_record) {
+        identity.btName = target.m_record->btName;
+        identity.macAddress = target.m_record->macAddress;
+        identity.modelCode = target.m_record->modelCode;
+    }
+    return identity;
 }
 
 void RunLoad(CGlobalOptions& options, const CLoadArguments& arguments) {
-    if (arguments.selection.m_targets.empty())
-        throw CLI::RequiredError("TARGET");
+    const CTargetList list = SelectTargets(arguments.selection, options);
     const CCredentials credentials = RunCredentials(options);
-    const std::optional<CSettingValues> file = ReadFile(arguments.file);
-    if (!file) {
+    if (!list.error.empty()) {
+        PrintError(list.error);
         options.m_nExitStatus = 1;
         return;
     }
-    const CTargetList list = SelectTargets(arguments.selection, options);
-    if (!list.error.empty()) {
-        PrintError(list.error);
+    const std::optional<CSettingValues> file = ReadFile(arguments.file);
+    if (!file) {
         options.m_nExitStatus = 1;
         return;
     }
@@ -123,9 +97,14 @@ void RunLoad(CGlobalOptions& options, const CLoadArguments& arguments) {
                                             const std::string& firmware) -> CBackupFile {
                 if (folder.empty())
                     return {"", "no folder for backups: set HOME, XDG_DATA_HOME or --backup-dir"};
-                return WriteBackup(folder, target, now, firmware);
+                const std::time_t clock = std::time(nullptr);
+                const CBackupResult written = WriteSettingsBackup(
+                    folder, MakeSettingsHeader(now, IdentityOf(target, firmware), clock), now,
+                    clock);
+                return {written.path, written.error};
             };
-            return LoadIntoAppliance(session, *file, choice, backup, progress);
+            const std::string model = target.m_record ? target.m_record->modelCode : "";
+            return LoadIntoAppliance(session, *file, choice, model, backup, progress);
         });
     options.m_nExitStatus =
         ReportFleet(outcomes,

@@ -45,10 +45,8 @@ void AddRebootCommand(CLI::App& app, CGlobalOptions& options) {
         ->capture_default_str();
     command->add_flag("--json", arguments->json, "Print one JSON object per appliance");
     command->callback([&options, arguments] {
-        if (arguments->selection.m_targets.empty())
-            throw CLI::RequiredError("TARGET");
-        const CCredentials credentials = RunCredentials(options);
         const CTargetList list = SelectTargets(arguments->selection, options);
+        const CCredentials credentials = RunCredentials(options);
         if (!list.error.empty()) {
             PrintError(list.error);
             options.m_nExitStatus = 1;

@@ -1,30 +1,15 @@
 #include "cli/SaveCommand.h"
 
 #include <CLI/CLI.hpp>
-#include <cstdio>
-#include <fstream>
 #include <memory>
 
+#include "appliance/AtomicFile.h"
 #include "cli/CliOptions.h"
 #include "cli/CommandSupport.h"
 #include "cli/SettingsSnapshot.h"
 #include "cli/TargetValidator.h"
 
 namespace {
-
-// The text goes to a file beside FILE that is renamed over it once whole, so that FILE is
-// either what it was or the new text.
-std::string WriteFileAtomically(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".tmp";
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    if (!file || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return "cannot be written";
-    }
-    return {};
-}
 
 struct CSaveArguments {
     std::string m_strTarget;

@@ -4,11 +4,18 @@
 
 #include "appliance/ApplianceSettings.h"
 #include "appliance/SettingsFile.h"
+#include "appliance/SettingsHeader.h"
+#include "cli/ApplianceSearch.h"
 #include "cli/CliOptions.h"
 #include "cli/CommandSupport.h"
+#include "discovery/UnicastAddresses.h"
 #include "ui/Text.h"
 
 namespace {
+
+// An appliance answers its discovery request within milliseconds; the manager's window of a
+// second is for many to answer a broadcast.
+constexpr int kRecordWindowMs = 300;
 
 // The firmware version as the Information page shows it: the "Ver" reply after "+OK Ver ",
 // or "1.0" for a reply without "+OK".
@@ -16,11 +23,22 @@ std::string FirmwareFromReply(const std::string& reply) {
     return Find(reply, "+OK") >= 0 ? Trim(Mid(reply, 8)) : std::string("1.0");
 }
 
-std::string LocalTime(std::time_t now) {
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local));
+// The record discovery gives for the target, as the manager's search dialog keeps it for the
+// address typed: asked of the target's address when no discovery found the target, the one
+// answering for its address and control port (else for its address alone); nothing when
+// none does or the address is a host name.
+std::optional<CDeviceRecord> RecordOf(const CTarget& target, const CGlobalOptions& options) {
+    if (target.m_record)
+        return target.m_record;
+    if (!UnicastAddresses(target.m_strHost))
+        return std::nullopt;
+    const CApplianceSearch search = SearchAppliances(options, {target.m_strHost}, kRecordWindowMs);
+    std::optional<CDeviceRecord> found;
+    for (const CDeviceRecord& record : search.records)
+        if (record.ipAddress == target.m_strHost &&
+            (!found || LeadingInt(record.controlPort) == target.m_nPort))
+            found = record;
+    return found;
 }
 
 } // namespace
@@ -41,13 +59,14 @@ std::optional<std::string> ReadSettingsSnapshot(const CTarget& target,
         PrintError(target.Address() + ": " + read.Message());
         return std::nullopt;
     }
-    CSettingsHeader header;
-    header.programVersion = VELMORA_VERSION;
-    const CSettingEntry& name = read.values[static_cast<size_t>(SettingIndex(SettingId::BtName))];
-    if (name.present && !name.lines.empty())
-        header.btName = std::string(CommandArguments(name.lines.front()));
-    header.ipAddress = target.m_strHost;
-    header.firmware = FirmwareFromReply(version);
-    header.savedAt = LocalTime(std::time(nullptr));
-    return WriteSettingsFile(header, read.values);
+    CApplianceIdentity identity;
+    identity.ipAddress = target.m_strHost;
+    if (const std::optional<CDeviceRecord> record = RecordOf(target, options)) {
+        identity.btName = record->btName;
+        identity.macAddress = record->macAddress;
+        identity.modelCode = record->modelCode;
+    }
+    identity.firmware = FirmwareFromReply(version);
+    return WriteSettingsFile(MakeSettingsHeader(read.values, identity, std::time(nullptr)),
+                             read.values);
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "ui/Text.h"
+
 namespace {
 
 // Host names as the resolver takes them: labels of letters, digits and "-", joined by dots.
@@ -50,6 +52,15 @@ std::optional<int> ParsePort(std::string_view text) {
 }
 
 } // namespace
+
+CTarget TargetOfRecord(const CDeviceRecord& record) {
+    CTarget target;
+    target.m_strHost = record.ipAddress;
+    target.m_nPort = LeadingInt(record.controlPort);
+    target.m_strName = record.btName;
+    target.m_record = record;
+    return target;
+}
 
 std::string CTarget::Address() const {
     return m_strHost + ":" + std::to_string(m_nPort);

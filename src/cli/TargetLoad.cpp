@@ -42,12 +42,12 @@ CFirmware FirmwareFromReply(const std::string& reply) {
 }
 
 // Why the appliance cannot run the mode `line` sets ("mode hub"), as the Operation Mode page
-// disables its button; empty when it can. The model code is not known without discovery: an
+// disables its button; empty when it can. Without a model code (no discovery record) an
 // appliance that lacks the serial port refuses "mode rs232" itself.
-std::string ModeRefusal(std::string_view line, int firmwareVersion) {
+std::string ModeRefusal(std::string_view line, int firmwareVersion, std::string_view modelCode) {
     for (int index = 0; !ModeWord(index).empty(); ++index)
         if (ModeWord(index) == CommandArguments(line))
-            return ModeUnavailableReason(index, firmwareVersion, "");
+            return ModeUnavailableReason(index, firmwareVersion, modelCode);
     return "";
 }
 
@@ -85,8 +85,8 @@ std::optional<std::vector<SettingId>> SettingsNamedBy(const std::vector<std::str
 }
 
 CTargetOutcome LoadIntoAppliance(IApplianceExchange& appliance, const CSettingValues& file,
-                                 const CLoadChoice& choice, const BackupWriter& backup,
-                                 const LoadProgress& progress) {
+                                 const CLoadChoice& choice, std::string_view modelCode,
+                                 const BackupWriter& backup, const LoadProgress& progress) {
     CTargetOutcome outcome;
     progress("Reading the version");
     const std::string version = appliance.SendCommand("Ver\r\n", 1);
@@ -113,7 +113,9 @@ CTargetOutcome LoadIntoAppliance(IApplianceExchange& appliance, const CSettingVa
             continue;
         const std::string label(info.label);
         const std::string refusal =
-            info.id == SettingId::Mode ? ModeRefusal(wanted.lines.front(), firmware.number) : "";
+            info.id == SettingId::Mode
+                ? ModeRefusal(wanted.lines.front(), firmware.number, modelCode)
+                : "";
         if (info.id == SettingId::BtName && !choice.m_bWithName)
             outcome.leftAlone.push_back(label + ": sent only with --with-name");
         else if (!refusal.empty())

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "appliance/SettingCatalogue.h"
@@ -38,8 +39,9 @@ using LoadProgress = std::function<void(const std::string& text)>;
 // Reads the appliance's settings, chooses, checks the connections when the mode is chosen,
 // writes the backup before the first set command, sends the chosen settings (ApplySettings,
 // stopping at the first refusal or time-out) and reads them back. A dry run stops after the
-// choice and sends no set command. The outcome's address is left to the caller; its name is the
+// choice and sends no set command. `modelCode` is the discovery record's, empty without one.
+// The outcome's address is left to the caller; its name is the
 // Bluetooth name read. Blocks the calling thread for every exchange.
 CTargetOutcome LoadIntoAppliance(IApplianceExchange& appliance, const CSettingValues& file,
-                                 const CLoadChoice& choice, const BackupWriter& backup,
-                                 const LoadProgress& progress);
+                                 const CLoadChoice& choice, std::string_view modelCode,
+                                 const BackupWriter& backup, const LoadProgress& progress);

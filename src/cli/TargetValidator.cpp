@@ -1,7 +1,7 @@
 #include "cli/TargetValidator.h"
 
-#include "cli/AddressRange.h"
 #include "cli/Target.h"
+#include "discovery/UnicastAddresses.h"
 
 CLI::Validator TargetValidator() {
     return CLI::Validator(
@@ -17,5 +17,12 @@ CLI::Validator TargetValidator() {
 }
 
 CLI::Validator AddressRangeValidator() {
-    return CLI::Validator([](std::string& text) { return ExpandAddressRange(text).error; }, "");
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            if (UnicastAddresses(text))
+                return {};
+            return "bad address or range \"" + text +
+                   "\" (ADDRESS, or ADDRESS/PREFIX from /16 to /32)";
+        },
+        "");
 }

@@ -2,6 +2,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/ConnectionsCommand.h"
+#include "cli/DiscoverCommand.h"
 #include "cli/LoadCommand.h"
 #include "cli/RebootCommand.h"
 #include "cli/SaveCommand.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     app.set_help_all_flag("--help-all", "Print the help of every command and exit");
     CGlobalOptions options;
     AddGlobalOptions(app, options);
+    AddDiscoverCommand(app, options);
     AddShowCommand(app, options);
     AddSaveCommand(app, options);
     AddConnectionsCommand(app, options);

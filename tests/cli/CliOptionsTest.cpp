@@ -33,11 +33,16 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"--password", "x", "show", "127.0.0.1"}, "--password"},
         UsageCase{{"--password-file", "/nonexistent/pw", "show", "127.0.0.1"}, "--password-file"},
         UsageCase{{"--connect-timeout", "0", "show", "127.0.0.1"}, "--connect-timeout"},
-        UsageCase{{"load"}, "FILE"}, UsageCase{{"load", "/dev/null"}, "TARGET"},
+        UsageCase{{"discover", "--to", "10.0.0.0/15"}, "10.0.0.0/15"},
+        UsageCase{{"discover", "--to", "10.0.0"}, "10.0.0"},
+        UsageCase{{"discover", "--to"}, "--to"},
+        UsageCase{{"discover", "--timeout", "soon"}, "--timeout"}, UsageCase{{"load"}, "FILE"},
+        UsageCase{{"load", "/dev/null"}, "TARGET"},
         UsageCase{{"load", "/nonexistent/settings", "127.0.0.1"}, "/nonexistent/settings"},
         UsageCase{{"load", "/dev/null", "127.0.0.1", "--jobs", "0"}, "--jobs"},
         UsageCase{{"load", "/dev/null", "127.0.0.1", "--only", "Maxdt,Bogus"}, "Bogus"},
         UsageCase{{"load", "/dev/null", "127.0.0.1", "--only"}, "--only"},
+        UsageCase{{"load", "/dev/null", "127.0.0.1", "--all"}, "--all"},
         UsageCase{{"reboot"}, "TARGET"}, UsageCase{{"reboot", "bad_host!"}, "bad_host!"},
         UsageCase{{"reboot", "127.0.0.1", "--jobs", "x"}, "--jobs"}));
 

@@ -48,6 +48,20 @@ protected:
         ::testing::TempDir() + "velmora42-ctl-" + std::to_string(getpid()) + ".txt";
 };
 
+TEST_F(SingleApplianceTest, ShowPrintsWhatTheManagersSaveWrites) {
+    simulator.updateState(0, [](sim::ApplianceState& a) {
+        a.btName = "Gateway 7";
+        a.registrations.push_back({"Printer A", "9105"});
+    });
+    Run([&](CManagerDlg& dlg) {
+        backend.AnswerNextFileChoice(path);
+        dlg.SendMessage(WM_SYSCOMMAND, IDM_SAVE_SETTINGS);
+    });
+    const CCtlRun show = Ctl({"show", Target()});
+    ASSERT_EQ(show.status, 0) << show.err;
+    EXPECT_EQ(WithoutSavedTime(show.out), WithoutSavedTime(ReadFile(path)));
+}
+
 struct SaveCase {
     const char* password;
     bool reachable;
