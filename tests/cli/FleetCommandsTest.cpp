@@ -74,23 +74,32 @@ std::unique_ptr<sim::Simulator> Started(int count, const sim::Faults& faults = {
     return simulator;
 }
 
-TEST_F(FleetCommandsTest, LoadAppliesToTwentyAndStopsOnTheRefusingOnesWithABackupEach) {
+TEST_F(FleetCommandsTest, LoadAllAppliesToTwentyAndStopsOnTheRefusingOnesWithABackupEach) {
     auto fleet = Started(20);
+    // The second simulator answers discovery on the same port at its own address.
+    sim::SimulatorOptions options = sim::SimulatorOptions::loopback(3);
+    options.discoveryAddress = "127.0.0.2";
+    options.discoveryPort = fleet->discoveryPort();
     sim::Faults refuseRelease;
     refuseRelease.failWords = {"Rele"};
-    auto refusing = Started(3, refuseRelease);
-    std::vector<std::string> arguments{"load", m_file, "--json"};
-    for (const auto* simulator : {fleet.get(), refusing.get()})
-        for (const std::string& target : Targets(*simulator))
-            arguments.push_back(target);
-    const CCtlRun run = Ctl(arguments);
+    for (size_t i = 0; i < options.appliances.size(); ++i) {
+        // Appliances 21 to 23: discovery lists one row per MAC address.
+        options.appliances[i].state = sim::ApplianceState::defaults(static_cast<int>(21 + i));
+        options.appliances[i].faults = refuseRelease;
+    }
+    sim::Simulator refusing(options);
+    ASSERT_TRUE(refusing.start());
+    const std::vector<std::string> refusingTargets = Targets(refusing);
+
+    const CCtlRun run = Ctl({"--discovery-port", std::to_string(fleet->discoveryPort()), "load",
+                             m_file, "--all", "--to", "127.0.0.1", "--to", "127.0.0.2", "--json"});
     EXPECT_EQ(run.status, 1) << run.err;
     const auto outcomes = nlohmann::json::parse(run.out);
-    ASSERT_EQ(outcomes.size(), 23u);
+    ASSERT_EQ(outcomes.size(), 23u) << run.err;
     const fs::path backups = m_folder / "data" / "velmora42-manager" / "backups";
-    for (size_t i = 0; i < outcomes.size(); ++i) {
-        const auto& outcome = outcomes[i];
-        const bool refuses = i >= 20;
+    for (const auto& outcome : outcomes) {
+        const bool refuses = std::count(refusingTargets.begin(), refusingTargets.end(),
+                                        outcome["address"].get<std::string>()) == 1;
         EXPECT_EQ(outcome["result"], refuses ? "stopped" : "applied") << outcome;
         EXPECT_EQ(outcome["stopped_at"], refuses ? "Rele 9102" : "");
         const std::vector<std::string> changed{"Registered Bluetooth Devices", "Maxdt", "Security"};
@@ -100,6 +109,7 @@ TEST_F(FleetCommandsTest, LoadAppliesToTwentyAndStopsOnTheRefusingOnesWithABacku
         EXPECT_EQ(backup.parent_path(), backups);
         EXPECT_NE(Slurp(backup).find("Bind Sensor 9102\n"), std::string::npos) << backup;
     }
+    EXPECT_EQ(std::distance(fs::directory_iterator(backups), fs::directory_iterator()), 23);
     EXPECT_EQ(fleet->state(19).security, "high");
     EXPECT_NE(run.err.find("20 applied, 0 unchanged, 3 stopped"), std::string::npos) << run.err;
 }
