@@ -4,6 +4,7 @@
 #include <ctime>
 #include <fstream>
 #include <memory>
+#include <mutex>
 
 #include "appliance/SettingsBackup.h"
 #include "appliance/SettingsFile.h"
@@ -50,9 +51,8 @@ std::optional<CSettingValues> ReadFile(const std::string& path) {
 CLI::Validator SettingWords() {
     return CLI::Validator(
         [](std::string& word) {
-            std::string unknown;
-            return SettingsNamedBy({word}, unknown) ? std::string()
-                                                    : "no setting is set with \"" + word + "\"";
+            return SettingsNamedBy({word}) ? std::string()
+                                           : "no setting is set with \"" + word + "\"";
         },
         "WORD");
 }
@@ -86,17 +86,18 @@ void RunLoad(CGlobalOptions& options, const CLoadArguments& arguments) {
     CLoadChoice choice;
     choice.m_bDryRun = arguments.dryRun;
     choice.m_bWithName = arguments.withName;
-    std::string unknown;
-    choice.m_only = *SettingsNamedBy(arguments.only, unknown);
+    choice.m_only = *SettingsNamedBy(arguments.only);
     const std::string folder =
         arguments.backupFolder.empty() ? DefaultBackupFolder() : arguments.backupFolder;
+    std::mutex backupMutex;
     const auto outcomes = RunOnTargets(
         list.targets, credentials, options, arguments.jobs, arguments.json,
         [&](CCliSession& session, const CTarget& target, const FleetProgressText& progress) {
             const BackupWriter backup = [&](const CSettingValues& now,
                                             const std::string& firmware) -> CBackupFile {
-                if (folder.empty())
-                    return {"", "no folder for backups: set HOME, XDG_DATA_HOME or --backup-dir"};
+                // Appliances of one name backed up in the same second get numbered names,
+                // which only one writer at a time can choose without taking another's.
+                std::lock_guard lock(backupMutex);
                 const std::time_t clock = std::time(nullptr);
                 const CBackupResult written = WriteSettingsBackup(
                     folder, MakeSettingsHeader(now, IdentityOf(target, firmware), clock), now,

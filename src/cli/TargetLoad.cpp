@@ -64,8 +64,7 @@ CSettingChange Change(SettingId id, const CSettingValues& from, const CSettingVa
 
 } // namespace
 
-std::optional<std::vector<SettingId>> SettingsNamedBy(const std::vector<std::string>& words,
-                                                      std::string& unknown) {
+std::optional<std::vector<SettingId>> SettingsNamedBy(const std::vector<std::string>& words) {
     std::vector<SettingId> ids;
     for (const std::string& word : words) {
         bool named = false;
@@ -76,10 +75,8 @@ std::optional<std::vector<SettingId>> SettingsNamedBy(const std::vector<std::str
             if (!Holds(ids, info.id))
                 ids.push_back(info.id);
         }
-        if (!named) {
-            unknown = word;
+        if (!named)
             return std::nullopt;
-        }
     }
     return ids;
 }

@@ -22,9 +22,8 @@ struct CLoadChoice {
 };
 
 // The settings the set command words name ("Maxdt", "secu": case does not matter; "Serv"
-// names the host and the server table). Nothing when a word names none; `unknown` is it then.
-std::optional<std::vector<SettingId>> SettingsNamedBy(const std::vector<std::string>& words,
-                                                      std::string& unknown);
+// names the host and the server table); nothing when a word names none.
+std::optional<std::vector<SettingId>> SettingsNamedBy(const std::vector<std::string>& words);
 
 struct CBackupFile {
     std::string path;

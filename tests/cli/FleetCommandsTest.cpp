@@ -76,6 +76,9 @@ std::unique_ptr<sim::Simulator> Started(int count, const sim::Faults& faults = {
 
 TEST_F(FleetCommandsTest, LoadAllAppliesToTwentyAndStopsOnTheRefusingOnesWithABackupEach) {
     auto fleet = Started(20);
+    // Clones of one name get a backup each all the same.
+    for (size_t i = 0; i < 20; ++i)
+        fleet->updateState(i, [](sim::ApplianceState& s) { s.btName = "Clone"; });
     // The second simulator answers discovery on the same port at its own address.
     sim::SimulatorOptions options = sim::SimulatorOptions::loopback(3);
     options.discoveryAddress = "127.0.0.2";
