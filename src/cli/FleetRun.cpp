@@ -21,7 +21,9 @@ std::vector<CTargetOutcome> RunOnTargets(const std::vector<CTarget>& targets,
     std::vector<CTargetOutcome> outcomes(targets.size());
     RunSideBySide(targets.size(), jobs, [&](size_t index) {
         const CTarget& target = targets[index];
-        progress.Started(index, target.Address());
+        progress.Started(index, target.m_strName.empty()
+                                    ? target.Address()
+                                    : target.Address() + " " + target.m_strName);
         CCliSession session(options.m_bVerbose);
         CTargetOutcome outcome;
         switch (session.Open(target, credentials, options.m_nConnectTimeoutSeconds * 1000)) {
