@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev fonts-liberation
           iproute2 xvfb xauth dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
-          dpkg-dev file desktop-file-utils appstream librsvg2-bin xdotool)
+          dpkg-dev file desktop-file-utils appstream librsvg2-bin xdotool
+          libcli11-dev nlohmann-json3-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
