@@ -209,6 +209,10 @@ void CClientModeDlg::OnDelete() {
     const std::string name = m_listServers.GetItemText(m_nSelItem, kTableNameColumn);
     m_listServers.DeleteItem(m_nSelItem);
     m_nSelItem = -1;
+    // A line the appliance listed without a name names nothing to delete, and "DelServ "
+    // without one is not sent.
+    if (name.empty())
+        return;
     const std::string reply = GetManagerWindow().SendCommandOrReconnect(
         *this, "DelServ " + name + "\r\n", 0,
         "Deleting Server is timeout. Check Velmora42 and Try again.");

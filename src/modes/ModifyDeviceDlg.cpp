@@ -46,10 +46,14 @@ void CModifyDeviceDlg::DoDataExchange(CDataExchange& dx) {
 }
 
 bool CModifyDeviceDlg::CheckFields() {
-    // A registration is released by its port: a row the appliance listed without one cannot
-    // be replaced, and "Rele " without a port is not sent.
+    // A registration is released by its port and put back by its name and port: a row the
+    // appliance listed without either cannot be replaced, and no command goes out without them.
     if (m_server.m_strSelPort.empty()) {
         MessageBox("Fill the registered Port Number");
+        return false;
+    }
+    if (m_server.m_strSelName.empty()) {
+        MessageBox("Fill the registered Bdaddr");
         return false;
     }
     if (m_strBdaddrName.empty() && m_strPortNumber.empty()) {

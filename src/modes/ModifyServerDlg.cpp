@@ -55,6 +55,12 @@ bool CModifyServerDlg::OnInitDialog() {
 
 // The row being modified may keep its own values; another row may not hold them.
 std::string CModifyServerDlg::CheckInput() const {
+    // The entry goes by its name and comes back by its name and port: a row the appliance
+    // listed without either cannot be replaced, and no command goes out without them.
+    if (m_table.m_strSelName.empty())
+        return "Fill the registered Bdaddr";
+    if (m_table.m_strSelPort.empty())
+        return "Fill the registered Port Number";
     const bool addressComplete = IsIpAddressComplete(m_ipServer);
     if (m_strBdaddrName.empty() && m_strServerPort.empty() && !addressComplete)
         return "Fill the Bdaddr and Port Number";

@@ -248,6 +248,27 @@ TEST_F(ClientModeTest, ALineWithoutBarsShowsAsTheNameAndDeleteSendsIt) {
     });
 }
 
+// A server listed without a name can be neither deleted nor replaced by its name.
+TEST_F(ClientModeTest, ARowWithoutANameSendsNoCommandWithoutIt) {
+    replies["Serv\r\n"] = "0|||10.0.0.1:1\r\n1|||10.0.0.2:2\r\n+OK 192.168.0.10:9200\r\n";
+    Run([&](CManagerDlg& dlg) {
+        OpenClientMode(dlg, [&](CClientModeDlg& client) {
+            TakeSent();
+            SelectRow(client, IDC_CLIENT_SERVER_LIST, 1);
+            backend.OnNextModal(IDD_MODIFY_SERVER, [&](CDialog& modify) {
+                TypeText(modify, IDC_MODIFY_SERVER_NAME, "Printer");
+                ClickButton(modify, IDOK);
+                ClickButton(modify, IDCANCEL);
+            });
+            ClickButton(client, IDC_CLIENT_MODIFY);
+            ClickButton(client, IDC_CLIENT_DELETE);
+            EXPECT_EQ(TakeSent(), Lines{});
+            EXPECT_EQ(Table(client).size(), 1u);
+        });
+    });
+    EXPECT_EQ(TakeMessageBoxes(), Lines{"Fill the registered Bdaddr"});
+}
+
 TEST_F(ClientModeTest, DeleteTakesTheRowClickedLastAndAHighlightedRowCanBeClickedAgain) {
     replies["Serv\r\n"] =
         "0|A||10.0.0.1:1\r\n1|B||10.0.0.2:2\r\n2|C||10.0.0.3:3\r\n+OK 192.168.0.10:9200\r\n";

@@ -264,11 +264,12 @@ TEST_F(ServerModeDlgTest, AFiveDigitPortFromTheListingIsCheckedBeforeAnythingIsS
 }
 
 TEST_F(ServerModeDlgTest, ALineWithoutBarsShowsAsTheNameAndIsNeitherReleasedNorModified) {
-    replies["Bind\r\n"] = "No devices registered\r\n0||Sensor|9101\r\n+OK\r\n";
+    replies["Bind\r\n"] = "No devices registered\r\n0||Sensor|9101\r\n1|||9102\r\n+OK\r\n";
     Run([&](CManagerDlg&) {
         Open([&](CDialog& d) {
             EXPECT_EQ(Rows(Table(d)), (std::vector<Lines>{{"", "No devices registered", ""},
-                                                          {"0", "Sensor", "9101"}}));
+                                                          {"0", "Sensor", "9101"},
+                                                          {"1", "", "9102"}}));
             TakeSent();
             SelectRow(d, IDC_DEVICE_TABLE, 0);
             backend.OnNextModal(IDD_MODIFY_DEVICE, [&](CDialog& modify) {
@@ -278,12 +279,22 @@ TEST_F(ServerModeDlgTest, ALineWithoutBarsShowsAsTheNameAndIsNeitherReleasedNorM
             });
             ClickButton(d, IDC_DEVICE_MODIFY);
             ClickButton(d, IDC_DEVICE_DELETE);
-            EXPECT_TRUE(TakeSent().empty()); // no "Rele " without a port
-            EXPECT_EQ(Rows(Table(d)), (std::vector<Lines>{{"0", "Sensor", "9101"}}));
+            // A row without a name: its put-back would be "Bind  9102".
+            SelectRow(d, IDC_DEVICE_TABLE, 1);
+            backend.OnNextModal(IDD_MODIFY_DEVICE, [&](CDialog& modify) {
+                TypeText(modify, IDC_MODIFY_BDADDR_NAME, "Scale");
+                ClickButton(modify, IDOK);
+                ClickButton(modify, IDCANCEL);
+            });
+            ClickButton(d, IDC_DEVICE_MODIFY);
+            EXPECT_TRUE(TakeSent().empty()); // no "Rele " without a port, no "Bind " without a name
+            EXPECT_EQ(Rows(Table(d)),
+                      (std::vector<Lines>{{"0", "Sensor", "9101"}, {"1", "", "9102"}}));
             d.OnClose();
         });
     });
-    EXPECT_EQ(TakeMessageBoxes(), Lines{"Fill the registered Port Number"});
+    EXPECT_EQ(TakeMessageBoxes(),
+              (Lines{"Fill the registered Port Number", "Fill the registered Bdaddr"}));
 }
 
 // Against the simulator: what the dialogs change is what the next opening reads.
