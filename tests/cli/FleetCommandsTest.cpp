@@ -48,11 +48,12 @@ protected:
         return {std::istreambuf_iterator<char>(stream), {}};
     }
 
-    static std::vector<std::string> Targets(const sim::Simulator& simulator) {
-        std::vector<std::string> targets;
+    // `arguments` followed by every appliance of `simulator`.
+    static std::vector<std::string> Targets(const sim::Simulator& simulator,
+                                            std::vector<std::string> arguments = {}) {
         for (size_t i = 0; i < simulator.applianceCount(); ++i)
-            targets.push_back("127.0.0.1:" + std::to_string(simulator.controlPort(i)));
-        return targets;
+            arguments.push_back("127.0.0.1:" + std::to_string(simulator.controlPort(i)));
+        return arguments;
     }
 
     static std::vector<std::string> Changed(const nlohmann::json& outcome) {
@@ -66,11 +67,9 @@ protected:
     std::string m_file;
 };
 
-std::unique_ptr<sim::Simulator> Started(int count, const sim::Faults& faults = {}) {
+std::unique_ptr<sim::Simulator> Started(int count) {
     auto simulator = std::make_unique<sim::Simulator>(sim::SimulatorOptions::loopback(count));
     EXPECT_TRUE(simulator->start());
-    for (int i = 0; i < count; ++i)
-        simulator->setFaults(static_cast<size_t>(i), faults);
     return simulator;
 }
 
@@ -119,10 +118,8 @@ TEST_F(FleetCommandsTest, LoadAllAppliesToTwentyAndStopsOnTheRefusingOnesWithABa
 
 TEST_F(FleetCommandsTest, DryRunReadsAndTellsButSendsNoSetCommand) {
     auto simulator = Started(2);
-    std::vector<std::string> arguments{"load", m_file, "--dry-run", "--json", "--with-name"};
-    for (const std::string& target : Targets(*simulator))
-        arguments.push_back(target);
-    const CCtlRun run = Ctl(arguments);
+    const CCtlRun run =
+        Ctl(Targets(*simulator, {"load", m_file, "--dry-run", "--json", "--with-name"}));
     EXPECT_EQ(run.status, 0) << run.err;
     for (const auto& outcome : nlohmann::json::parse(run.out)) {
         EXPECT_EQ(outcome["result"], "would-apply");
@@ -159,7 +156,7 @@ TEST_F(FleetCommandsTest, ChoosesAsTheLoadWindowDoes) {
         auto simulator = Started(1);
         if (!c.connected)
             simulator->updateState(0, [](sim::ApplianceState& s) { s.connections.clear(); });
-        std::vector<std::string> arguments{"load", m_file, Targets(*simulator)[0], "--json"};
+        std::vector<std::string> arguments = Targets(*simulator, {"load", m_file, "--json"});
         arguments.insert(arguments.end(), c.options.begin(), c.options.end());
         const CCtlRun run = Ctl(arguments);
         ASSERT_EQ(run.status, 0) << run.err;
@@ -174,10 +171,7 @@ TEST_F(FleetCommandsTest, OneSilentApplianceDelaysNoOther) {
     sim::Faults silent;
     silent.silentWords = {"pinq"};
     simulator->setFaults(0, silent);
-    std::vector<std::string> arguments{"load", m_file, "--jobs", "4"};
-    for (const std::string& target : Targets(*simulator))
-        arguments.push_back(target);
-    const CCtlRun run = Ctl(arguments);
+    const CCtlRun run = Ctl(Targets(*simulator, {"load", m_file, "--jobs", "4"}));
     EXPECT_EQ(run.status, 1);
     // Piped, a line as each target ends: the eight others ended while the first waited.
     std::istringstream lines(run.out);
@@ -196,9 +190,7 @@ TEST_F(FleetCommandsTest, RebootTellsEachAppliance) {
     refuse.failWords = {"Reboot"};
     simulator->setFaults(2, refuse);
     simulator->updateState(1, [](sim::ApplianceState& s) { s.password = "other"; });
-    std::vector<std::string> arguments{"reboot", "--json"};
-    for (const std::string& target : Targets(*simulator))
-        arguments.push_back(target);
+    std::vector<std::string> arguments = Targets(*simulator, {"reboot", "--json"});
     arguments.push_back("127.0.0.1:1");
     const CCtlRun run = Ctl(arguments);
     EXPECT_EQ(run.status, 1);
