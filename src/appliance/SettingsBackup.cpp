@@ -1,7 +1,11 @@
 #include "appliance/SettingsBackup.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 #include "appliance/AtomicFile.h"
 #include "appliance/SettingsHeader.h"
@@ -41,9 +45,24 @@ CBackupResult WriteSettingsBackup(const std::string& folder, const CSettingsHead
     }
     const std::string stem = folder + "/" + SettingsFileStem(header.btName) + "-" +
                              LocalTimeText("%Y-%m-%d-%H%M%S", now);
+    // The name is claimed by creating the file exclusively, so that two loads backing up
+    // appliances of one name in the same second, in one process or in two, never choose the
+    // same name; the atomic write then replaces the empty claim.
     result.path = stem + ".txt";
-    for (int number = 2; std::filesystem::exists(result.path, error); ++number)
+    for (int number = 2;; ++number) {
+        const int fd = ::open(result.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            break;
+        }
+        if (errno != EEXIST) {
+            result.error = "cannot write " + result.path + ": " + std::strerror(errno);
+            return result;
+        }
         result.path = stem + "-" + std::to_string(number) + ".txt";
+    }
     result.error = WriteFileAtomically(result.path, WriteSettingsFile(header, values));
+    if (!result.ok())
+        std::filesystem::remove(result.path, error);
     return result;
 }

@@ -4,7 +4,6 @@
 #include <ctime>
 #include <fstream>
 #include <memory>
-#include <mutex>
 
 #include "appliance/SettingsBackup.h"
 #include "appliance/SettingsFile.h"
@@ -89,15 +88,11 @@ void RunLoad(CGlobalOptions& options, const CLoadArguments& arguments) {
     choice.m_only = *SettingsNamedBy(arguments.only);
     const std::string folder =
         arguments.backupFolder.empty() ? DefaultBackupFolder() : arguments.backupFolder;
-    std::mutex backupMutex;
     const auto outcomes = RunOnTargets(
         list.targets, credentials, options, arguments.jobs, arguments.json,
         [&](CCliSession& session, const CTarget& target, const FleetProgressText& progress) {
             const BackupWriter backup = [&](const CSettingValues& now,
                                             const std::string& firmware) -> CBackupFile {
-                // Appliances of one name backed up in the same second get numbered names,
-                // which only one writer at a time can choose without taking another's.
-                std::lock_guard lock(backupMutex);
                 const std::time_t clock = std::time(nullptr);
                 const CBackupResult written = WriteSettingsBackup(
                     folder, MakeSettingsHeader(now, IdentityOf(target, firmware), clock), now,
