@@ -85,12 +85,7 @@ void AddConnectionsCommand(CLI::App& app, CGlobalOptions& options) {
         "connections",
         "List the appliance's live Bluetooth connections, as the Connections page does");
     auto arguments = std::make_shared<CConnectionsArguments>();
-    command
-        ->add_option("TARGET", arguments->m_strTarget,
-                     "ADDRESS[:PORT] of the appliance (port 9097)")
-        ->type_name("ADDRESS[:PORT]")
-        ->required()
-        ->check(TargetValidator());
+    AddSingleTarget(*command, arguments->m_strTarget);
     command->add_flag("--json", arguments->m_bJson,
                       "Print a JSON array, one object per connection");
     command->callback([&options, arguments] {

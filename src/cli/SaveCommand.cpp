@@ -22,12 +22,7 @@ void AddSaveCommand(CLI::App& app, CGlobalOptions& options) {
     CLI::App* command = app.add_subcommand(
         "save", "Log in and write the appliance's settings file; FILE is replaced only on success");
     auto arguments = std::make_shared<CSaveArguments>();
-    command
-        ->add_option("TARGET", arguments->m_strTarget,
-                     "ADDRESS[:PORT] of the appliance (port 9097)")
-        ->type_name("ADDRESS[:PORT]")
-        ->required()
-        ->check(TargetValidator());
+    AddSingleTarget(*command, arguments->m_strTarget);
     command->add_option("-o,--output", arguments->m_strFile, "The settings file to write")
         ->type_name("FILE")
         ->required();

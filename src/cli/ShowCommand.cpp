@@ -13,10 +13,7 @@ void AddShowCommand(CLI::App& app, CGlobalOptions& options) {
     CLI::App* command =
         app.add_subcommand("show", "Log in and print the appliance's settings as a settings file");
     auto target = std::make_shared<std::string>();
-    command->add_option("TARGET", *target, "ADDRESS[:PORT] of the appliance (port 9097)")
-        ->type_name("ADDRESS[:PORT]")
-        ->required()
-        ->check(TargetValidator());
+    AddSingleTarget(*command, *target);
     command->callback([&options, target] {
         const std::optional<std::string> text =
             ReadSettingsSnapshot(*ParseTarget(*target), RunCredentials(options), options);

@@ -26,3 +26,10 @@ CLI::Validator AddressRangeValidator() {
         },
         "");
 }
+
+CLI::Option* AddSingleTarget(CLI::App& command, std::string& target) {
+    return command.add_option("TARGET", target, "ADDRESS[:PORT] of the appliance (port 9097)")
+        ->type_name("ADDRESS[:PORT]")
+        ->required()
+        ->check(TargetValidator());
+}
