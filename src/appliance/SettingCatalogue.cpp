@@ -153,17 +153,9 @@ std::string WithoutLeadingZeros(std::string_view digits) {
                                            : std::string(digits.substr(first));
 }
 
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
-
 // A Bluetooth address in capitals; a name as it stands.
 std::string CanonicalDevice(std::string_view device) {
-    return IsBdAddress(device) ? Upper(device) : std::string(device);
+    return IsBdAddress(device) ? MakeUpper(device) : std::string(device);
 }
 
 // "a.b.c.d:port" with every number without leading zeros.
@@ -339,7 +331,7 @@ std::string CanonicalSetLine(SettingId id, std::string_view line) {
                std::string(args.substr(blank));
     }
     case SettingId::Station:
-        return word + " " + Upper(args);
+        return word + " " + MakeUpper(args);
     default:
         return std::string(line);
     }
